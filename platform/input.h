@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/keys.h"
+
+// Keyboard and mouse folded into one record at the start of each frame.
+// Keys and buttons are latches: 1 from the down event until the up event or a clearing read.
+// PollInput (the only writer besides tests) lives in sdl_input.cpp; the queries need no SDL.
+struct InputState {
+    std::int8_t keys[key::Last] = {};
+    std::int32_t mouseX = 0;   // pointer position of the last motion event ever seen
+    std::int32_t mouseY = 0;
+    std::int32_t mouseDX = 0;  // relative motion summed over the latest poll
+    std::int32_t mouseDY = 0;
+    std::int8_t buttons[8] = {};  // indexed by SDL button number
+};
+
+extern InputState inputState;
+
+// Drains SDL's event queue into inputState. SIGINT/SIGTERM quit the game like Quit does.
+void PollInput();
+
+// The latch of a key symbol (0 or 1); cleared after reading when clear is non-zero.
+// Symbols outside 0 .. key::Last - 1 read as 0.
+int ReadKey(int sym, int clear);
+
+// mouseDX / mouseDY when relative is non-zero, else mouseX / mouseY.
+int MouseAxisX(int relative);
+int MouseAxisY(int relative);
+
+// index 0..4 is SDL button index + 1 (0 left, 1 middle, 2 right, 3/4 wheel);
+// anything else reads 0 and touches nothing.
+int ReadMouseButton(int index, int clear);

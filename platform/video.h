@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+// Frame timing shared between EndFrame (writer) and the motion step (reader).
+struct VideoState {
+    // Duration of the whole previous frame in ms (end of one EndFrame to the end of the
+    // next), capped at kMaxFrameMs; 0 after InitVideo.
+    std::uint32_t lastSwapMs = 0;
+};
+
+extern VideoState videoState;
+
+constexpr std::uint32_t kMaxFrameMs = 100;
+
+// Opens the OpenGL video mode and sets the fixed GL state the game relies on.
+// On failure prints SDL's error to stderr and exits with status 1.
+void InitVideo(int width, int height, int bitsPerPixel, int fullscreen);
+
+// Presents the frame, clears colour and depth, loads the identity model-view matrix,
+// and measures the frame into videoState.lastSwapMs.
+void EndFrame();
+
+std::uint32_t Ticks();  // ms since SDL was initialised
+std::uint32_t LastSwapMs();

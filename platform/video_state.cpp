@@ -1,0 +1,5 @@
+#include "platform/video.h"
+
+VideoState videoState;
+
+std::uint32_t LastSwapMs() { return videoState.lastSwapMs; }

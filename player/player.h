@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+
+#include "maze/maze.h"
+#include "player/pose.h"
+
+// A free-flying viewpoint in a maze: its pose, the maze it moves in (not owned), and six
+// motion rates in [-1, 1]: 0 forward, 1 right, 2 up, 3 yaw, 4 pitch, 5 roll.
+class Player {
+public:
+    // Takes the start pose's orientation; the position is the maze's start position.
+    Player(const Maze& maze, const Pose& start);
+
+    Pose pose() const { return pose_; }
+    const std::array<double, 6>& velocity() const { return velocity_; }
+
+    // Sets the model-view transform from the pose, with the eye bobbing along up.
+    // Leaves the pose unchanged. (camera.cpp, needs GL.)
+    void placeCamera() const;
+
+    // One frame of motion from the input record and LastSwapMs(); true when the exit is
+    // reached this frame.
+    bool update();
+
+    // Moves as far as the walls allow, axis by axis (x, y, z), halving a blocked step.
+    void moveWithCollision(const Vec3& displacement);
+
+    // True when the collision box (half-size 1.2) overlaps a wall cell.
+    bool touchesWall() const;
+
+private:
+    Pose pose_;
+    const Maze& maze_;
+    std::array<double, 6> velocity_{};
+};
+
+// Multiplies the current matrix by the view from pose (gluLookAt). (camera.cpp)
+void ApplyCamera(const Pose& pose);
