@@ -15,7 +15,7 @@ constexpr std::uint8_t CellWall = 128;
 // with one style per grid plane. Built complete by the constructor, read-only afterwards.
 // Cell (x, y, z) fills [x * cellSize, (x + 1) * cellSize) on x, and likewise on y and z.
 class Maze {
-public:
+  public:
     // Draws from rand(): plane styles X, Y, Z, then generation. The texture set must not be
     // empty; the maze keeps a copy of it.
     Maze(int sizeX, int sizeY, int sizeZ, const TextureSet& textureSet);
@@ -38,13 +38,16 @@ public:
 
     double cellSize() const { return cellSize_; }          // 5.0
     double viewDistance() const { return viewDistance_; }  // 35.0
-    Vec3 exitPoint() const { return exitPoint_; }  // lowest corner of the exit marker
-    Vec3 startPosition() const;                    // centre of the first open interior cell
+    Vec3 exitPoint() const { return exitPoint_; }          // lowest corner of the exit marker
+    Vec3 startPosition() const;                            // centre of the first open interior cell
 
     // True when any cell covered by the box [low, high] is a wall (or outside the maze).
     bool boxTouchesWall(const Vec3& low, const Vec3& high) const;
 
-private:
+    // How many attempts the carving took (three rand() draws each); for tools and benchmarks.
+    long generationAttempts() const { return generationAttempts_; }
+
+  private:
     std::vector<std::uint8_t> cells_;
     int sizeX_;
     int sizeY_;
@@ -57,8 +60,10 @@ private:
     std::vector<TextureId> textures_;
     int tintedTextureCount_ = 0;
     Vec3 exitPoint_;
+    long generationAttempts_ = 0;
 };
 
 // World coordinate to cell index: truncate to int, divide by the cell size, truncate again.
 // Shared by the wall query and the renderer's visible range. -6.997 -> -1, 4.999 -> 0.
+// Coordinates beyond the int32 range saturate to it, and NaN counts as 0.
 int CellIndexOf(double coordinate, double cellSize);
