@@ -1,1 +1,29 @@
-int main() { return 0; }
+// Orrindel: fly through a random 3D maze to the far corner against the clock.
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "app/play_loop.h"
+#include "maze/texture_set_loader.h"
+#include "menu/menu_page.h"
+#include "platform/image.h"
+#include "platform/video.h"
+
+int main(int /*argc*/, char** /*argv*/) {
+    int mazeSize = 11;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    InitVideo(800, 600, 32, 1);
+    const TextureId font = LoadKeyedTexture("./textures/font.bmp", 0, 0, 0, 1);
+
+    // Loaded once and shared by every maze: texture names are never deleted, so loading
+    // them per maze would leak video memory with every maze played.
+    TextureSet wallTextures;
+    loadTextureSet(wallTextures.textures, wallTextures.tintedCount);
+
+    std::unique_ptr<MenuPage> menu = BuildMenu();
+    menu->SetVisible(1);  // the first maze is shown behind the open menu
+    while (PlayLoop(*menu, font, mazeSize, wallTextures) == 0) {
+    }
+    menu->DestroyTree();
+    return 0;
+}

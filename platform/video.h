@@ -21,5 +21,8 @@ void InitVideo(int width, int height, int bitsPerPixel, int fullscreen);
 // and measures the frame into videoState.lastSwapMs.
 void EndFrame();
 
+// Hides the mouse cursor for the rest of the program.
+void HideCursor();
+
 std::uint32_t Ticks();  // ms since SDL was initialised
 std::uint32_t LastSwapMs();

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The real game binary, started under the test's X server as a player would start it, and
+// driven with real key events (xdotool) or an input script (see play_shim.cpp).
+struct GameOptions {
+    std::string workDir;              // the game reads ./textures/ from here
+    std::vector<std::string> env;     // extra NAME=VALUE entries
+    bool compatSdl = false;           // run on the SDL2-based 1.2 compatibility library
+    std::string preload;              // an LD_PRELOAD library of ours (libasan goes first)
+};
+
+class GameProcess {
+public:
+    GameProcess(const std::string& display, const GameOptions& options);
+    ~GameProcess();  // kills the game if it still runs
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    bool running();
+    // Exit status, or -1 when the game is still running after timeoutMs, or 128 + signal.
+    int waitExit(int timeoutMs);
+    void signal(int sig);
+
+    // Key events through the X server. Held with a pause: a press and release that land in
+    // one poll would never be seen by the game.
+    void keyDown(const std::string& keysym);
+    void keyUp(const std::string& keysym);
+    void tap(const std::string& keysym, int holdMs = 120);
+
+    // xwd of the root window, which on Xvfb equals the game's back buffer. RGB, top row first.
+    std::vector<std::uint8_t> screenshot();
+    std::string stdoutText() const;
+    std::string stderrText() const;
+
+private:
+    std::string display_;
+    std::string outPath_;
+    std::string errPath_;
+    pid_t pid_ = -1;
+    int status_ = -1;
+};
+
+// Path of the built game and of its folder (the build directory).
+std::string GameBinary();
+std::string BuildDir();
+
+// Waits until the game has presented frames: polls screenshots until one is not black.
+bool WaitForPicture(GameProcess& game, int timeoutMs);
+
+void SleepMs(int ms);

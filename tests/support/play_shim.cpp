@@ -1,0 +1,170 @@
+// LD_PRELOAD library that makes a run of the real game reproducible, without any test branch
+// in the game itself. Everything is switched on by environment variables:
+//   ORRINDEL_FAKE_TIME=T      time() returns T, so srand(time(0)) picks a known maze.
+//   ORRINDEL_FRAME_MS=N       SDL_GetTicks advances by exactly N ms per presented frame
+//                             (only the main thread's swap advances it; SDL's timer thread
+//                             may read it too).
+//   ORRINDEL_INPUT_SCRIPT=F   lines "FRAME down SYM", "FRAME up SYM", "FRAME motion DX DY":
+//                             pushed into SDL's queue at the first poll after FRAME swaps.
+//   ORRINDEL_SHIM_LOG=F       one line per swap: "swap N MONOTONIC_US TEXTURES".
+#include <GL/gl.h>
+#include <SDL.h>
+#include <dlfcn.h>
+#include <time.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct ScriptEvent {
+    long frame;
+    SDL_Event event;
+};
+
+struct Shim {
+    bool ready = false;
+    long fakeTime = -1;
+    long frameMs = -1;
+    Uint32 ticks = 0;
+    long swaps = 0;
+    long liveTextures = 0;
+    std::vector<ScriptEvent> script;
+    std::size_t nextEvent = 0;
+    FILE* log = nullptr;
+};
+
+Shim shim;
+
+void LoadScript(const char* path) {
+    FILE* in = std::fopen(path, "r");
+    if (in == nullptr) {
+        std::fprintf(stderr, "play shim: cannot read %s\n", path);
+        std::exit(3);
+    }
+    char kind[16];
+    long frame = 0;
+    while (std::fscanf(in, "%ld %15s", &frame, kind) == 2) {
+        ScriptEvent item{frame, {}};
+        if (std::strcmp(kind, "motion") == 0) {
+            int dx = 0;
+            int dy = 0;
+            if (std::fscanf(in, "%d %d", &dx, &dy) != 2) {
+                break;
+            }
+            item.event.type = SDL_MOUSEMOTION;
+            item.event.motion.x = 400;
+            item.event.motion.y = 300;
+            item.event.motion.xrel = static_cast<Sint16>(dx);
+            item.event.motion.yrel = static_cast<Sint16>(dy);
+        } else {
+            int sym = 0;
+            if (std::fscanf(in, "%d", &sym) != 1) {
+                break;
+            }
+            const bool down = std::strcmp(kind, "down") == 0;
+            item.event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+            item.event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+            item.event.key.keysym.sym = static_cast<SDLKey>(sym);
+        }
+        shim.script.push_back(item);
+    }
+    std::fclose(in);
+}
+
+void Init() {
+    if (shim.ready) {
+        return;
+    }
+    shim.ready = true;
+    if (const char* t = std::getenv("ORRINDEL_FAKE_TIME")) {
+        shim.fakeTime = std::atol(t);
+    }
+    if (const char* ms = std::getenv("ORRINDEL_FRAME_MS")) {
+        shim.frameMs = std::atol(ms);
+    }
+    if (const char* path = std::getenv("ORRINDEL_INPUT_SCRIPT")) {
+        LoadScript(path);
+    }
+    if (const char* path = std::getenv("ORRINDEL_SHIM_LOG")) {
+        shim.log = std::fopen(path, "w");
+    }
+}
+
+template <typename F>
+F Real(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+long MonotonicUs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000L + now.tv_nsec / 1000;
+}
+
+}  // namespace
+
+extern "C" {
+
+time_t time(time_t* out) {
+    Init();
+    time_t now = 0;
+    if (shim.fakeTime >= 0) {
+        now = static_cast<time_t>(shim.fakeTime);
+    } else {
+        timespec ts{};
+        clock_gettime(CLOCK_REALTIME, &ts);
+        now = ts.tv_sec;
+    }
+    if (out != nullptr) {
+        *out = now;
+    }
+    return now;
+}
+
+Uint32 SDL_GetTicks(void) {
+    Init();
+    static auto real = Real<Uint32 (*)(void)>("SDL_GetTicks");
+    return shim.frameMs >= 0 ? shim.ticks : real();
+}
+
+void SDL_GL_SwapBuffers(void) {
+    Init();
+    static auto real = Real<void (*)(void)>("SDL_GL_SwapBuffers");
+    real();
+    ++shim.swaps;
+    if (shim.frameMs >= 0) {
+        shim.ticks += static_cast<Uint32>(shim.frameMs);
+    }
+    if (shim.log != nullptr) {
+        std::fprintf(shim.log, "swap %ld %ld %ld\n", shim.swaps, MonotonicUs(), shim.liveTextures);
+        std::fflush(shim.log);
+    }
+}
+
+int SDL_PollEvent(SDL_Event* event) {
+    Init();
+    static auto real = Real<int (*)(SDL_Event*)>("SDL_PollEvent");
+    static auto push = Real<int (*)(SDL_Event*)>("SDL_PushEvent");
+    while (shim.nextEvent < shim.script.size() && shim.script[shim.nextEvent].frame <= shim.swaps) {
+        push(&shim.script[shim.nextEvent].event);
+        ++shim.nextEvent;
+    }
+    return real(event);
+}
+
+void glGenTextures(GLsizei n, GLuint* names) {
+    static auto real = Real<void (*)(GLsizei, GLuint*)>("glGenTextures");
+    real(n, names);
+    shim.liveTextures += n;
+}
+
+void glDeleteTextures(GLsizei n, const GLuint* names) {
+    static auto real = Real<void (*)(GLsizei, const GLuint*)>("glDeleteTextures");
+    real(n, names);
+    shim.liveTextures -= n;
+}
+
+}  // extern "C"

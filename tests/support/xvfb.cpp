@@ -1,0 +1,53 @@
+#include "tests/support/xvfb.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+Xvfb::Xvfb() {
+    int fds[2];
+    if (pipe(fds) != 0) {
+        std::perror("pipe");
+        std::abort();
+    }
+    pid_ = fork();
+    if (pid_ == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        // Keep the server's chatter out of the test log.
+        std::freopen("/dev/null", "w", stderr);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
+               "-nolisten", "tcp", "-ac", "-noreset", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    // The server writes its display number and a newline once it accepts connections.
+    char buffer[32] = {};
+    std::size_t used = 0;
+    while (used < sizeof buffer - 1) {
+        const ssize_t n = read(fds[0], buffer + used, sizeof buffer - 1 - used);
+        if (n <= 0 || std::memchr(buffer, '\n', used + n) != nullptr) {
+            used += n > 0 ? n : 0;
+            break;
+        }
+        used += n;
+    }
+    close(fds[0]);
+    const int number = std::atoi(buffer);
+    if (used == 0 || buffer[0] < '0' || buffer[0] > '9') {
+        std::fprintf(stderr, "Xvfb did not start (is the xvfb package installed?)\n");
+        std::abort();
+    }
+    display_ = ":" + std::to_string(number);
+}
+
+Xvfb::~Xvfb() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+}
