@@ -1,0 +1,156 @@
+#include "tools/font/glyph_sheet.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+
+namespace font_sheet {
+namespace {
+
+constexpr int kUsableWidth = kCell - kMarginLeft - kMarginRight;
+constexpr int kUsableHeight = kCell - kMarginTop - kMarginBottom;
+
+// Owns the library and face so every exit path releases them.
+struct FreeTypeFace {
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    ~FreeTypeFace() {
+        if (face != nullptr) {
+            FT_Done_Face(face);
+        }
+        if (library != nullptr) {
+            FT_Done_FreeType(library);
+        }
+    }
+};
+
+// Extent of the rendered glyphs around the common baseline, in pixels.
+struct Extent {
+    int above = 0;  // rows above the baseline
+    int below = 0;  // rows below it
+};
+
+bool LoadGlyph(FT_Face face, int code, bool render) {
+    // Latin-1 codes equal their Unicode code points.
+    const FT_Int32 flags = render ? FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL : FT_LOAD_DEFAULT;
+    return FT_Load_Char(face, static_cast<FT_ULong>(code), flags) == 0;
+}
+
+Extent MeasureAt(FT_Face face, int pixelSize) {
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize));
+    FT_Set_Transform(face, nullptr, nullptr);
+    Extent extent;
+    for (int code = kFirstCode; code < 256; ++code) {
+        if (!HasGlyph(code) || !LoadGlyph(face, code, true)) {
+            continue;
+        }
+        const FT_GlyphSlot slot = face->glyph;
+        if (slot->bitmap.rows == 0) {
+            continue;
+        }
+        extent.above = std::max(extent.above, slot->bitmap_top);
+        extent.below =
+            std::max(extent.below, static_cast<int>(slot->bitmap.rows) - slot->bitmap_top);
+    }
+    return extent;
+}
+
+// Renders one code, squeezing it sideways if it is wider than the cell allows.
+bool RenderGlyph(FT_Face face, int code) {
+    FT_Set_Transform(face, nullptr, nullptr);
+    if (!LoadGlyph(face, code, true)) {
+        return false;
+    }
+    const int width = static_cast<int>(face->glyph->bitmap.width);
+    if (width <= kUsableWidth) {
+        return true;
+    }
+    // One pixel of slack: antialiasing can widen the squeezed bitmap by a column.
+    FT_Matrix squeeze = {static_cast<FT_Fixed>(0x10000L * (kUsableWidth - 1) / width), 0, 0,
+                         0x10000L};
+    FT_Set_Transform(face, &squeeze, nullptr);
+    const bool ok = LoadGlyph(face, code, true);
+    FT_Set_Transform(face, nullptr, nullptr);
+    return ok;
+}
+
+void PlaceGlyph(const FT_Bitmap& bitmap, int left, int top, Sheet& sheet) {
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+        const unsigned char* src = bitmap.buffer + static_cast<long>(row) * bitmap.pitch;
+        for (unsigned col = 0; col < bitmap.width; ++col) {
+            const int x = left + static_cast<int>(col);
+            const int y = top + static_cast<int>(row);
+            const uint8_t coverage = src[col];
+            sheet.coverage[static_cast<size_t>(y) * kWidth + x] = coverage;
+            uint8_t* pixel = sheet.image.at(x, y);
+            pixel[0] = pixel[1] = pixel[2] = CoverageToGrey(coverage);
+        }
+    }
+}
+
+}  // namespace
+
+bool HasGlyph(int code) {
+    return (code > 32 && code < 127) || (code > 160 && code < 256);
+}
+
+uint8_t CoverageToGrey(uint8_t coverage) {
+    // Thin antialiased edges would otherwise vanish into the key colour; lift them a little.
+    if (coverage == 0) {
+        return 0;
+    }
+    return static_cast<uint8_t>(16 + (static_cast<int>(coverage) * 239 + 127) / 255);
+}
+
+bool RenderSheet(const std::string& fontPath, Sheet& sheet, std::string& error) {
+    FreeTypeFace ft;
+    if (FT_Init_FreeType(&ft.library) != 0) {
+        error = "cannot initialise FreeType";
+        return false;
+    }
+    if (FT_New_Face(ft.library, fontPath.c_str(), 0, &ft.face) != 0) {
+        error = "cannot open font " + fontPath;
+        return false;
+    }
+
+    // The largest size at which every glyph fits the cell height on one shared baseline.
+    int pixelSize = kUsableHeight;
+    Extent extent = MeasureAt(ft.face, pixelSize);
+    while (pixelSize > 4 && extent.above + extent.below > kUsableHeight) {
+        --pixelSize;
+        extent = MeasureAt(ft.face, pixelSize);
+    }
+    const int spare = kUsableHeight - (extent.above + extent.below);
+    const int baseline = kMarginTop + spare / 2 + extent.above;
+
+    sheet.image = RgbImage(kWidth, kHeight);
+    sheet.coverage.assign(static_cast<size_t>(kWidth) * kHeight, 0);
+    sheet.pixelSize = pixelSize;
+
+    for (int code = kFirstCode; code < 256; ++code) {
+        if (!HasGlyph(code)) {
+            continue;
+        }
+        if (!RenderGlyph(ft.face, code)) {
+            error = "cannot render character " + std::to_string(code);
+            return false;
+        }
+        const FT_GlyphSlot slot = ft.face->glyph;
+        const FT_Bitmap& bitmap = slot->bitmap;
+        if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) {
+            error = "unexpected bitmap format for character " + std::to_string(code);
+            return false;
+        }
+        const int width = static_cast<int>(bitmap.width);
+        const int left = CellLeft(code) + kMarginLeft + std::max(0, (kUsableWidth - width) / 2);
+        // Clamp vertically: never spill into a neighbour even if a glyph misreports its extent.
+        int top = CellTop(code) + baseline - slot->bitmap_top;
+        top = std::max(top, CellTop(code) + kMarginTop);
+        top = std::min(top, CellTop(code) + kCell - kMarginBottom - static_cast<int>(bitmap.rows));
+        PlaceGlyph(bitmap, left, top, sheet);
+    }
+    return true;
+}
+
+}  // namespace font_sheet

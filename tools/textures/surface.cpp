@@ -1,0 +1,71 @@
+#include "tools/textures/surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace art {
+
+Rgb Mix(Rgb a, Rgb b, float t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+Rgb Scale(Rgb c, float k) {
+    return {c.r * k, c.g * k, c.b * k};
+}
+
+float Surface::heightWrapped(int x, int y) const {
+    x = ((x % size) + size) % size;
+    y = ((y % size) + size) % size;
+    return height[static_cast<size_t>(y) * size + x];
+}
+
+RgbImage Shade(const Surface& surface, float relief) {
+    // Light from the upper left and in front; image y grows downwards.
+    const float lx = -0.45f, ly = -0.55f, lz = 0.70f;
+    const float norm = std::sqrt(lx * lx + ly * ly + lz * lz);
+    const int n = surface.size;
+    RgbImage image(n, n);
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+            const float dx =
+                (surface.heightWrapped(x + 1, y) - surface.heightWrapped(x - 1, y)) * 0.5f * relief;
+            const float dy =
+                (surface.heightWrapped(x, y + 1) - surface.heightWrapped(x, y - 1)) * 0.5f * relief;
+            const float len = std::sqrt(dx * dx + dy * dy + 1.0f);
+            const float diffuse = (-dx * lx - dy * ly + lz) / (len * norm);
+            const float flat = lz / norm;
+            const float light = std::clamp(0.25f + 0.75f * diffuse / flat, 0.0f, 1.6f);
+            const Rgb c = surface.colour[static_cast<size_t>(y) * n + x];
+            uint8_t* out = image.at(x, y);
+            const float channels[3] = {c.r, c.g, c.b};
+            for (int i = 0; i < 3; ++i) {
+                const float v = std::clamp(channels[i] * light, 0.0f, 1.0f);
+                out[i] = static_cast<uint8_t>(std::lround(v * 255.0f));
+            }
+        }
+    }
+    return image;
+}
+
+double MeanLuminance(const RgbImage& image) {
+    double sum = 0.0;
+    const size_t pixels = static_cast<size_t>(image.width) * image.height;
+    for (size_t i = 0; i < pixels; ++i) {
+        sum +=
+            0.299 * image.rgb[i * 3] + 0.587 * image.rgb[i * 3 + 1] + 0.114 * image.rgb[i * 3 + 2];
+    }
+    return pixels == 0 ? 0.0 : sum / static_cast<double>(pixels);
+}
+
+void MatchMeanLuminance(RgbImage& image, double target) {
+    const double mean = MeanLuminance(image);
+    if (mean <= 0.0) {
+        return;
+    }
+    const double k = target / mean;
+    for (uint8_t& v : image.rgb) {
+        v = static_cast<uint8_t>(std::clamp(std::lround(v * k), 0L, 255L));
+    }
+}
+
+}  // namespace art

@@ -1,0 +1,44 @@
+#pragma once
+// A square texture under construction: a colour and a height per pixel. Shading lights the
+// height field from the upper left, wrapping at the borders so the result still tiles.
+
+#include <cstddef>
+#include <vector>
+
+#include "tools/bmp/image.h"
+
+namespace art {
+
+struct Rgb {
+    float r = 0.0f, g = 0.0f, b = 0.0f;
+};
+
+Rgb Mix(Rgb a, Rgb b, float t);
+Rgb Scale(Rgb c, float k);
+
+struct Surface {
+    int size = 0;
+    std::vector<Rgb> colour;    // albedo, 0..1 per channel
+    std::vector<float> height;  // in pixels of relief
+
+    explicit Surface(int side)
+        : size(side),
+          colour(static_cast<size_t>(side) * side),
+          height(static_cast<size_t>(side) * side, 0.0f) {}
+
+    Rgb& colourAt(int x, int y) { return colour[static_cast<size_t>(y) * size + x]; }
+    float& heightAt(int x, int y) { return height[static_cast<size_t>(y) * size + x]; }
+    float heightWrapped(int x, int y) const;
+};
+
+// Colour times a diffuse term from the height field's normals; flat ground keeps its albedo.
+RgbImage Shade(const Surface& surface, float relief);
+
+// Rec. 601 luma averaged over the image, 0..255.
+double MeanLuminance(const RgbImage& image);
+
+// Scales all channels so the mean luminance lands near `target` (clipping may keep it a little
+// short); keeps the pattern's contrast proportionate.
+void MatchMeanLuminance(RgbImage& image, double target);
+
+}  // namespace art
