@@ -41,7 +41,8 @@ Extent MeasureAt(FT_Face face, int pixelSize) {
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelSize));
     FT_Set_Transform(face, nullptr, nullptr);
     Extent extent;
-    for (int code = kFirstCode; code < 256; ++code) {
+    // Sized by ASCII, which is all the game prints; taller Latin-1 letters are scaled to fit.
+    for (int code = kFirstCode; code < 127; ++code) {
         if (!HasGlyph(code) || !LoadGlyph(face, code, true)) {
             continue;
         }
@@ -56,23 +57,41 @@ Extent MeasureAt(FT_Face face, int pixelSize) {
     return extent;
 }
 
-// Renders one code, squeezing it sideways if it is wider than the cell allows.
-bool RenderGlyph(FT_Face face, int code) {
+bool Fits(const FT_GlyphSlot slot, const Extent& room) {
+    const int rows = static_cast<int>(slot->bitmap.rows);
+    return static_cast<int>(slot->bitmap.width) <= kUsableWidth && slot->bitmap_top <= room.above &&
+           rows - slot->bitmap_top <= room.below;
+}
+
+// Renders one code so that it fits `room` around the baseline and the cell's usable width:
+// too-wide glyphs are squeezed sideways, too-tall ones (accented capitals) shrunk evenly.
+bool RenderGlyph(FT_Face face, int code, const Extent& room) {
     FT_Set_Transform(face, nullptr, nullptr);
     if (!LoadGlyph(face, code, true)) {
         return false;
     }
-    const int width = static_cast<int>(face->glyph->bitmap.width);
-    if (width <= kUsableWidth) {
-        return true;
+    double sx = 1.0;
+    double sy = 1.0;
+    for (int attempt = 0; attempt < 8 && !Fits(face->glyph, room); ++attempt) {
+        const FT_GlyphSlot slot = face->glyph;
+        const double width = slot->bitmap.width;
+        const double above = std::max(1, slot->bitmap_top);
+        const double below = std::max(1, static_cast<int>(slot->bitmap.rows) - slot->bitmap_top);
+        // One pixel of slack each way: antialiasing can add a row or column after scaling.
+        const double fitX = width > kUsableWidth ? (kUsableWidth - 1) / width : 1.0;
+        const double fitY = std::min({1.0, (room.above - 1) / above, (room.below - 1) / below});
+        sy *= fitY;
+        sx *= std::min(fitX, fitY);
+        FT_Matrix scale = {static_cast<FT_Fixed>(0x10000 * sx), 0, 0,
+                           static_cast<FT_Fixed>(0x10000 * sy)};
+        FT_Set_Transform(face, &scale, nullptr);
+        if (!LoadGlyph(face, code, true)) {
+            FT_Set_Transform(face, nullptr, nullptr);
+            return false;
+        }
     }
-    // One pixel of slack: antialiasing can widen the squeezed bitmap by a column.
-    FT_Matrix squeeze = {static_cast<FT_Fixed>(0x10000L * (kUsableWidth - 1) / width), 0, 0,
-                         0x10000L};
-    FT_Set_Transform(face, &squeeze, nullptr);
-    const bool ok = LoadGlyph(face, code, true);
     FT_Set_Transform(face, nullptr, nullptr);
-    return ok;
+    return Fits(face->glyph, room);
 }
 
 void PlaceGlyph(const FT_Bitmap& bitmap, int left, int top, Sheet& sheet) {
@@ -123,6 +142,7 @@ bool RenderSheet(const std::string& fontPath, Sheet& sheet, std::string& error) 
     }
     const int spare = kUsableHeight - (extent.above + extent.below);
     const int baseline = kMarginTop + spare / 2 + extent.above;
+    const Extent room{baseline - kMarginTop, kCell - kMarginBottom - baseline};
 
     sheet.image = RgbImage(kWidth, kHeight);
     sheet.coverage.assign(static_cast<size_t>(kWidth) * kHeight, 0);
@@ -132,8 +152,8 @@ bool RenderSheet(const std::string& fontPath, Sheet& sheet, std::string& error) 
         if (!HasGlyph(code)) {
             continue;
         }
-        if (!RenderGlyph(ft.face, code)) {
-            error = "cannot render character " + std::to_string(code);
+        if (!RenderGlyph(ft.face, code, room)) {
+            error = "cannot fit character " + std::to_string(code);
             return false;
         }
         const FT_GlyphSlot slot = ft.face->glyph;
@@ -144,10 +164,7 @@ bool RenderSheet(const std::string& fontPath, Sheet& sheet, std::string& error) 
         }
         const int width = static_cast<int>(bitmap.width);
         const int left = CellLeft(code) + kMarginLeft + std::max(0, (kUsableWidth - width) / 2);
-        // Clamp vertically: never spill into a neighbour even if a glyph misreports its extent.
-        int top = CellTop(code) + baseline - slot->bitmap_top;
-        top = std::max(top, CellTop(code) + kMarginTop);
-        top = std::min(top, CellTop(code) + kCell - kMarginBottom - static_cast<int>(bitmap.rows));
+        const int top = CellTop(code) + baseline - slot->bitmap_top;
         PlaceGlyph(bitmap, left, top, sheet);
     }
     return true;
