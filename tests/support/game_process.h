@@ -26,6 +26,7 @@ public:
     // Exit status, or -1 when the game is still running after timeoutMs, or 128 + signal.
     int waitExit(int timeoutMs);
     void signal(int sig);
+    int pid() const { return pid_; }
 
     // Key events through the X server. Held with a pause: a press and release that land in
     // one poll would never be seen by the game.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Input for a replayed game run (see tests/support/play_shim.cpp): events are keyed by the
+// number of frames presented before the poll that receives them.
+class InputScript {
+public:
+    void down(long frame, int sym);
+    void up(long frame, int sym);
+    void motion(long frame, int dx, int dy);
+    // Press in one frame, release in the next; returns the first frame free after it.
+    long tap(long frame, int sym);
+    void write(const std::string& path) const;
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// One line of the shim's log, one per presented frame.
+struct SwapRecord {
+    long swap = 0;
+    long microseconds = 0;  // CLOCK_MONOTONIC
+    long liveTextures = 0;
+};
+std::vector<SwapRecord> ReadSwapLog(const std::string& path);
+
+// Menu taps from frame on that open the menu (it must be closed) and choose a maze size,
+// whatever line each page had highlighted before. Returns the frame of the new maze's
+// first poll.
+long ChooseSizeThroughMenu(InputScript& script, long frame, int size);
+// Opens the menu (closed before) and chooses Quit. Returns how many frames the game will
+// have presented in all when it ends.
+long ChooseQuitThroughMenu(InputScript& script, long frame);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Reading what the game shows: counting pixels of the exact colours text is drawn in.
+// Text is drawn unlit and unfogged, so its pure colours never come from a lit wall.
+
+struct Box {
+    int x0, y0, x1, y1;  // inclusive, pixels from the top left of the 800x600 screen
+};
+
+enum class Ink { Red, Green, Yellow, Cyan };
+
+int CountInk(const std::vector<std::uint8_t>& rgb, Ink ink, Box box);
+
+// The share of pixels in box whose colour differs by more than 24 in any channel.
+double ChangedShare(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b,
+                    Box box);
+
+// Where the menu and the overlays draw (computed from their places on the plane z = -50).
+constexpr Box kTitleBox{100, 20, 770, 90};
+constexpr Box kCreditBox{250, 90, 625, 150};
+constexpr Box kMenuLinesBox{100, 150, 700, 480};
+constexpr Box kTimeBox{328, 546, 762, 575};
+constexpr Box kWholeScreen{0, 0, 799, 599};
