@@ -1,0 +1,183 @@
+#include "platform/image.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+std::uint8_t* PixelAddress(const SDL_Surface* surface, int x, int y) {
+    return static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch +
+           x * surface->format->BytesPerPixel;
+}
+
+std::uint8_t ByteOf(std::uint32_t pixel, int k) {
+    return (pixel >> (8 * k)) & 0xFF;
+}
+
+std::uint32_t WithByte(std::uint32_t pixel, int k, std::uint8_t value) {
+    const std::uint32_t mask = 0xFFu << (8 * k);
+    return (pixel & ~mask) | (std::uint32_t{value} << (8 * k));
+}
+
+// The byte the OpenGL upload reads as alpha. Files of 32 bits carry an unused fourth byte
+// that a same-layout blit copies as it is; an opaque texture needs it at 0.
+void ClearFourthByte(SDL_Surface* surface) {
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            PutPixel(surface, x, y, WithByte(GetPixel(surface, x, y), 3, 0));
+        }
+    }
+}
+
+}  // namespace
+
+std::uint32_t GetPixel(const SDL_Surface* surface, int x, int y) {
+    const std::uint8_t* p = PixelAddress(surface, x, y);
+    switch (surface->format->BytesPerPixel) {
+        case 1:
+            return p[0];
+        case 2: {
+            std::uint16_t word;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        }
+        case 3:
+            return p[0] | (p[1] << 8) | (p[2] << 16);
+        case 4: {
+            std::uint32_t word;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        }
+        default:
+            return 0;
+    }
+}
+
+void PutPixel(SDL_Surface* surface, int x, int y, std::uint32_t pixel) {
+    std::uint8_t* p = PixelAddress(surface, x, y);
+    switch (surface->format->BytesPerPixel) {
+        case 1:
+            p[0] = ByteOf(pixel, 0);
+            break;
+        case 2: {
+            const std::uint16_t word = pixel & 0xFFFF;
+            std::memcpy(p, &word, sizeof word);
+            break;
+        }
+        case 3:
+            p[0] = ByteOf(pixel, 0);
+            p[1] = ByteOf(pixel, 1);
+            p[2] = ByteOf(pixel, 2);
+            break;
+        case 4:
+            std::memcpy(p, &pixel, sizeof pixel);
+            break;
+        default:
+            break;
+    }
+}
+
+void LockIfNeeded(SDL_Surface* surface) {
+    if (SDL_MUSTLOCK(surface)) {
+        SDL_LockSurface(surface);
+    }
+}
+
+void UnlockIfNeeded(SDL_Surface* surface) {
+    if (SDL_MUSTLOCK(surface)) {
+        SDL_UnlockSurface(surface);
+    }
+}
+
+void SwapRedBlue(SDL_Surface* surface) {
+    // On one or two bytes there is no byte 2: the exchange would only destroy byte 0.
+    if (surface->format->BytesPerPixel < 3) {
+        return;
+    }
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            const std::uint32_t pixel = GetPixel(surface, x, y);
+            PutPixel(surface, x, y,
+                     WithByte(WithByte(pixel, 0, ByteOf(pixel, 2)), 2, ByteOf(pixel, 0)));
+        }
+    }
+}
+
+void ApplyColourKey(SDL_Surface* surface, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    LockIfNeeded(surface);
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            const std::uint32_t pixel = GetPixel(surface, x, y);
+            const bool isKey =
+                ByteOf(pixel, 0) == red && ByteOf(pixel, 1) == green && ByteOf(pixel, 2) == blue;
+            PutPixel(surface, x, y, WithByte(pixel, 3, isKey ? 255 : 0));
+        }
+    }
+    UnlockIfNeeded(surface);
+}
+
+SDL_Surface* LoadImage(const char* path, int bitsPerPixel) {
+    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+    if (loaded == nullptr) {
+        FatalMissingFile(path);
+    }
+    SDL_Surface* image = SDL_CreateRGBSurface(0, loaded->w, loaded->h, bitsPerPixel, 0, 0, 0, 0);
+    if (image == nullptr) {
+        SDL_FreeSurface(loaded);
+        FatalMissingFile(path);
+    }
+    // Converting first lets SDL read palette and 16-bit files by their own format; the red/blue
+    // exchange then works on SDL's default 3- or 4-byte layout (blue, green, red in memory).
+    // A file's alpha channel must be copied, not blended onto the empty target.
+    SDL_SetAlpha(loaded, 0, SDL_ALPHA_OPAQUE);
+    SDL_SetColorKey(loaded, 0, 0);
+    SDL_Rect whole = {0, 0, static_cast<Uint16>(loaded->w), static_cast<Uint16>(loaded->h)};
+    SDL_UpperBlit(loaded, nullptr, image, &whole);
+    SDL_FreeSurface(loaded);
+    SwapRedBlue(image);
+    if (image->format->BytesPerPixel == 4) {
+        ClearFourthByte(image);
+    }
+    return image;
+}
+
+TextureId UploadTexture(SDL_Surface* surface, int magFilter, int minFilter) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, surface->w, surface->h, GL_RGBA, GL_UNSIGNED_BYTE,
+                      surface->pixels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    return name;
+}
+
+TextureId LoadTexture(const char* path, int bitsPerPixel) {
+    SDL_Surface* image = LoadImage(path, bitsPerPixel);
+    const TextureId name = UploadTexture(image, GL_LINEAR, GL_LINEAR_MIPMAP_NEAREST);
+    SDL_FreeSurface(image);
+    return name;
+}
+
+TextureId LoadKeyedTexture(const char* path, std::uint8_t keyRed, std::uint8_t keyGreen,
+                           std::uint8_t keyBlue, int mipmapped) {
+    SDL_Surface* image = LoadImage(path, 32);
+    ApplyColourKey(image, keyRed, keyGreen, keyBlue);
+    const TextureId name =
+        UploadTexture(image, GL_LINEAR, mipmapped != 0 ? GL_LINEAR_MIPMAP_NEAREST : GL_NEAREST);
+    SDL_FreeSurface(image);
+    return name;
+}
+
+void FatalMissingFile(const char* path) {
+    std::printf("Erreur : Le fichier %s requis n'existe pas !!\n", path);
+    std::fflush(stdout);
+    SDL_Quit();
+    std::exit(-1);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "platform/texture.h"
+
+// BMP files become OpenGL textures. Surfaces made here are freed here; texture names are
+// never deleted. Texture functions need the GL context of InitVideo. A file that cannot be
+// loaded ends the program through FatalMissingFile.
+//
+// Alpha convention: a fourth byte of 255 marks a texel transparent (the alpha test discards
+// it), 0 opaque.
+
+// A mipmapped, repeating texture of the file, fourth byte 0 everywhere (drawn whole).
+TextureId LoadTexture(const char* path, int bitsPerPixel);
+
+// Like LoadTexture, with texels of exactly the key colour transparent. Without mipmapped the
+// minification filter is GL_NEAREST; mipmap levels are built either way.
+TextureId LoadKeyedTexture(const char* path, std::uint8_t keyRed, std::uint8_t keyGreen,
+                           std::uint8_t keyBlue, int mipmapped);
+
+// A new surface of the given depth (24 or 32) holding the file's pixels as the bytes red,
+// green, blue (and 0 at 32 bits) in memory: the order OpenGL reads. Its format still names
+// SDL's default layout for that depth. Any BMP depth SDL reads is accepted.
+SDL_Surface* LoadImage(const char* path, int bitsPerPixel);
+
+// Builds all mipmap levels of a 32-bit R, G, B, A surface; the texture is left bound.
+TextureId UploadTexture(SDL_Surface* surface, int magFilter, int minFilter);
+
+// Exchanges bytes 0 and 2 of every pixel; surfaces under 3 bytes per pixel are left alone.
+void SwapRedBlue(SDL_Surface* surface);
+
+// Sets the fourth byte of every pixel of a 32-bit surface: 255 where bytes 0, 1, 2 are
+// exactly the key, 0 elsewhere.
+void ApplyColourKey(SDL_Surface* surface, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+
+// Pixel k of a row as an unsigned number whose byte k is the pixel's byte k in memory.
+// 1 to 4 bytes per pixel; any other size reads 0 and writes nothing.
+std::uint32_t GetPixel(const SDL_Surface* surface, int x, int y);
+void PutPixel(SDL_Surface* surface, int x, int y, std::uint32_t pixel);
+
+void LockIfNeeded(SDL_Surface* surface);
+void UnlockIfNeeded(SDL_Surface* surface);
+
+// Prints "Erreur : Le fichier <path> requis n'existe pas !!" on standard output, shuts SDL
+// down and exits with status -1.
+[[noreturn]] void FatalMissingFile(const char* path);

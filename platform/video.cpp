@@ -1,0 +1,76 @@
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/frame_time.h"
+#include "platform/quit_signal.h"
+#include "platform/video.h"
+
+namespace {
+
+std::uint32_t previousFrameEnd = 0;
+
+[[noreturn]] void FailVideo(const char* step) {
+    std::fprintf(stderr, "Orrindel: cannot open the video mode (%s): %s\n", step, SDL_GetError());
+    SDL_Quit();
+    std::exit(1);
+}
+
+void SetFixedGlState(int width, int height) {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glViewport(0, 0, width, height);
+
+    // The aspect stays 4/3 whatever the mode's size.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 4.0 / 3.0, 1.0, 10000.0);
+
+    glEnable(GL_TEXTURE_2D);
+
+    // The reference clamps to 1.0: only texels of alpha 255 (the colour key) are discarded.
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_LESS, 128.0f);
+
+    glMatrixMode(GL_MODELVIEW);
+}
+
+}  // namespace
+
+void InitVideo(int width, int height, int bitsPerPixel, int fullscreen) {
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
+        FailVideo("SDL_Init");
+    }
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+    Uint32 flags = SDL_HWSURFACE | SDL_OPENGL;
+    if (fullscreen != 0) {
+        flags |= SDL_FULLSCREEN;
+    }
+    if (SDL_SetVideoMode(width, height, bitsPerPixel, flags) == nullptr) {
+        FailVideo("SDL_SetVideoMode");
+    }
+    InstallQuitSignalHandlers();
+    videoState.lastSwapMs = 0;
+    SetFixedGlState(width, height);
+    previousFrameEnd = SDL_GetTicks();
+}
+
+void EndFrame() {
+    SDL_GL_SwapBuffers();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const std::uint32_t now = SDL_GetTicks();
+    videoState.lastSwapMs = FrameDurationMs(previousFrameEnd, now);
+    previousFrameEnd = now;
+}
+
+std::uint32_t Ticks() {
+    return SDL_GetTicks();
+}
