@@ -1,0 +1,26 @@
+#include "menu/menu_screen.h"
+
+#include <GL/gl.h>
+
+#include <string>
+#include <vector>
+
+#include "menu/menu_layout.h"
+#include "overlay/overlay_state.h"
+#include "overlay/text.h"
+
+int MenuFrame(MenuPage& root, TextureId font) {
+    std::vector<std::string> lines;
+    unsigned highlighted = 0;
+    const int result = root.HandleInput(lines, highlighted);
+    if (result == -1) {
+        return result;
+    }
+    BeginOverlay();
+    for (const TextLine& line : MenuScreenLines(result, lines, highlighted)) {
+        DrawTextLine(font, line);
+    }
+    // Quit draws nothing but still restores the depth test the overlay state took away.
+    glEnable(GL_DEPTH_TEST);
+    return result;
+}
