@@ -31,12 +31,12 @@ RgbImage StoneBlocks(int n) {
             const BlockHit b = RandomCourses(x + 0.5f + wx, y + 0.5f + wy, n, 4, 3, 101);
             const float e = b.edge();
             const float grain = Fbm(13, u, v, 16, 16, 4);
-            const float pits = Smoothstep(0.62f, 0.8f, Fbm(14, u, v, 32, 32, 2));
+            const float pits = Smoothstep(0.68f, 0.85f, Fbm(14, u, v, 32, 32, 2));
             const float tone = 0.84f + 0.14f * Hash01(15, b.id, 0);
-            const Rgb stone = Grey(tone * (0.86f + 0.22f * grain) - 0.12f * pits);
-            const Rgb mortar = Grey(0.58f + 0.12f * grain);
+            const Rgb stone = Grey(tone * (0.86f + 0.22f * grain) - 0.06f * pits);
+            const Rgb mortar = Grey(0.68f + 0.12f * grain);
             s.colourAt(x, y) = Mix(mortar, stone, Smoothstep(1.5f, 3.0f, e));
-            s.heightAt(x, y) = 5.0f * Bevel(e, 1.5f, 6.0f) + 2.5f * grain - 1.2f * pits;
+            s.heightAt(x, y) = 4.0f * Bevel(e, 1.5f, 6.0f) + 2.5f * grain - 0.8f * pits;
         }
     }
     return Shade(s, 1.0f);
@@ -53,9 +53,9 @@ RgbImage Bricks(int n) {
             const float speck = Hash01(22, x, y) > 0.97f ? 0.1f : 0.0f;
             const float tone = 0.82f + 0.16f * Hash01(23, b.id, 1);
             const Rgb brick = Grey(tone * (0.9f + 0.16f * grain) - speck);
-            const Rgb mortar = Grey(0.66f + 0.1f * Hash01(24, x, y));
+            const Rgb mortar = Grey(0.74f + 0.1f * Hash01(24, x, y));
             s.colourAt(x, y) = Mix(mortar, brick, Smoothstep(1.5f, 2.5f, e));
-            s.heightAt(x, y) = 3.0f * Bevel(e, 1.5f, 3.0f) + 1.2f * grain;
+            s.heightAt(x, y) = 2.5f * Bevel(e, 1.5f, 3.0f) + 1.2f * grain;
         }
     }
     return Shade(s, 1.0f);

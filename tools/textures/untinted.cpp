@@ -37,7 +37,7 @@ RgbImage MossyStone(int n) {
             // Moss gathers in the joints and spreads in patches over the faces.
             const float patch = Fbm(116, u, v, 4, 4, 5);
             const float amount =
-                Smoothstep(0.5f, 0.62f, patch + 0.22f * (1.0f - Smoothstep(0.0f, 9.0f, e)));
+                Smoothstep(0.56f, 0.68f, patch + 0.22f * (1.0f - Smoothstep(0.0f, 9.0f, e)));
             const float tuft = Fbm(117, u, v, 64, 64, 2);
             c = Mix(c, Mix(mossDark, mossLight, tuft), amount);
             s.colourAt(x, y) = c;
@@ -50,8 +50,8 @@ RgbImage MossyStone(int n) {
 
 RgbImage WoodPlanks(int n) {
     Surface s(n);
-    const Rgb light{0.66f, 0.44f, 0.24f};
-    const Rgb dark{0.42f, 0.25f, 0.12f};
+    const Rgb light{0.76f, 0.52f, 0.30f};
+    const Rgb dark{0.52f, 0.32f, 0.16f};
     const Rgb gap{0.12f, 0.07f, 0.04f};
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
@@ -66,7 +66,8 @@ RgbImage WoodPlanks(int n) {
             Rgb wood = Scale(Mix(dark, light, 0.35f + 0.4f * lines * fibre + 0.25f * fibre), tone);
             // A knot here and there.
             const Worley knot = CellNoise(125, u, v, 5);
-            const float k = 1.0f - Smoothstep(0.05f, 0.16f, knot.f1);
+            const float k = (1.0f - Smoothstep(0.03f, 0.1f, knot.f1)) *
+                            Smoothstep(0.6f, 0.7f, ValueNoise(126, u, v, 5, 5));
             wood = Mix(wood, Scale(dark, 0.7f), k * 0.8f);
             s.colourAt(x, y) = Mix(gap, wood, Smoothstep(0.8f, 1.8f, e));
             s.heightAt(x, y) = 2.0f * Bevel(e, 0.8f, 2.0f) + 0.6f * lines * fibre - 1.0f * k;
@@ -77,7 +78,7 @@ RgbImage WoodPlanks(int n) {
 
 RgbImage CopperPlates(int n) {
     Surface s(n);
-    const Rgb copper{0.80f, 0.48f, 0.30f};
+    const Rgb copper{0.76f, 0.50f, 0.34f};
     const Rgb patina{0.34f, 0.62f, 0.52f};
     const Rgb rust{0.46f, 0.22f, 0.11f};
     for (int y = 0; y < n; ++y) {
