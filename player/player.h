@@ -8,11 +8,13 @@
 // A free-flying viewpoint in a maze: its pose, the maze it moves in (not owned), and six
 // motion rates in [-1, 1]: 0 forward, 1 right, 2 up, 3 yaw, 4 pitch, 5 roll.
 class Player {
-public:
+  public:
     // Takes the start pose's orientation; the position is the maze's start position.
     Player(const Maze& maze, const Pose& start);
 
     Pose pose() const { return pose_; }
+    // Places the player anywhere, e.g. for tests; the rates are kept.
+    void setPose(const Pose& pose) { pose_ = pose; }
     const std::array<double, 6>& velocity() const { return velocity_; }
 
     // Sets the model-view transform from the pose, with the eye bobbing along up.
@@ -23,13 +25,17 @@ public:
     // reached this frame.
     bool update();
 
-    // Moves as far as the walls allow, axis by axis (x, y, z), halving a blocked step.
+    // Moves as far as the walls allow, in pieces of at most 1 unit, each resolved axis by
+    // axis (x, y, z) by halving a blocked step.
     void moveWithCollision(const Vec3& displacement);
 
     // True when the collision box (half-size 1.2) overlaps a wall cell.
     bool touchesWall() const;
 
-private:
+  private:
+    // One piece of a move, short enough that no wall can be skipped.
+    void movePieceWithCollision(const Vec3& displacement);
+
     Pose pose_;
     const Maze& maze_;
     std::array<double, 6> velocity_{};
