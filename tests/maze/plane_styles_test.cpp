@@ -1,0 +1,91 @@
+#include "maze/plane_styles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The value rand() returns after `draws` draws from seed.
+int NthDraw(unsigned seed, int draws) {
+    std::srand(seed);
+    for (int i = 0; i < draws; ++i) {
+        std::rand();
+    }
+    return std::rand();
+}
+
+bool IsWhite(const PlaneStyle& s) {
+    return s.red == 255 && s.green == 255 && s.blue == 255;
+}
+
+TEST(AssignPlaneStyles, UntintedPlanesAreWhiteAndCostOneDraw) {
+    std::vector<PlaneStyle> planes(12);
+    std::srand(8);
+    assignPlaneStyles(planes, 4, 0);
+    const int next = std::rand();
+    std::srand(8);
+    for (const PlaneStyle& style : planes) {
+        EXPECT_TRUE(IsWhite(style));
+        EXPECT_EQ(style.textureIndex, std::rand() % 4);
+    }
+    EXPECT_EQ(next, NthDraw(8, 12));
+}
+
+TEST(AssignPlaneStyles, TintedPlanesDrawIndexThenRedGreenBlue) {
+    std::vector<PlaneStyle> planes(6);
+    std::srand(31);
+    assignPlaneStyles(planes, 2, 2);
+    const int next = std::rand();
+    std::srand(31);
+    for (const PlaneStyle& style : planes) {
+        EXPECT_EQ(style.textureIndex, std::rand() % 2);
+        EXPECT_EQ(style.red, std::rand() % 256);
+        EXPECT_EQ(style.green, std::rand() % 256);
+        EXPECT_EQ(style.blue, std::rand() % 256);
+    }
+    EXPECT_EQ(next, NthDraw(31, 6 * 4));
+}
+
+TEST(AssignPlaneStyles, MixedSetTintsOnlyTheFirstFamily) {
+    // Three tinted and two untinted names; planes start dirty to show every byte is written.
+    std::vector<PlaneStyle> planes(200, PlaneStyle{1, 2, 3, 4});
+    std::srand(5);
+    assignPlaneStyles(planes, 5, 3);
+    const int next = std::rand();
+    int draws = 0;
+    int white = 0;
+    for (const PlaneStyle& style : planes) {
+        ASSERT_LT(style.textureIndex, 5);
+        const bool tinted = style.textureIndex < 3;
+        if (!tinted) {
+            EXPECT_TRUE(IsWhite(style));
+        }
+        white += IsWhite(style) ? 1 : 0;
+        draws += tinted ? 4 : 1;
+    }
+    EXPECT_GT(white, 0);
+    EXPECT_LT(white, 200);
+    EXPECT_EQ(next, NthDraw(5, draws));
+}
+
+TEST(AssignPlaneStyles, IndexKeepsTheLowEightBits) {
+    std::vector<PlaneStyle> planes(300);
+    std::srand(77);
+    assignPlaneStyles(planes, 1000, 0);
+    std::srand(77);
+    bool wrapped = false;
+    for (const PlaneStyle& style : planes) {
+        const int draw = std::rand() % 1000;
+        EXPECT_EQ(style.textureIndex, draw & 0xFF);
+        wrapped |= draw >= 256;
+    }
+    EXPECT_TRUE(wrapped);
+}
+
+TEST(AssignPlaneStylesDeathTest, EmptyTextureSetStopsInsteadOfDividingByZero) {
+    std::vector<PlaneStyle> planes(3);
+    EXPECT_DEATH(assignPlaneStyles(planes, 0, 0), "empty texture set");
+}
+
+}  // namespace
