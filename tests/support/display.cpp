@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/video.h"
