@@ -1,6 +1,7 @@
 #include <GL/gl.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@
 namespace {
 
 std::string TempPath(const std::string& name) {
-    return testing::TempDir() + "orr_platform_gl_" + name;
+    return testing::TempDir() + "orr_platform_gl_" + std::to_string(getpid()) + "_" + name;
 }
 
 GLint TextureParameter(GLenum name) {
@@ -118,7 +119,7 @@ TEST_F(TextureTest, KeyColourIsCutOutOfTheDrawnFrame) {
     ClearTo(0.0f, 0.0f, 1.0f);
     DrawTexturedRect(texture, 100, 100, 500, 500);
     const std::vector<std::uint8_t> frame = ReadFrameRgb();
-    SaveRgbPng(TempPath("cutout.png"), frame);
+    SaveRgbPng(testing::TempDir() + "orr_platform_cutout.png", frame);
 
     const Rgb keyHalf = PixelAt(frame, 200, 300);
     EXPECT_EQ(keyHalf.r, 0);
@@ -153,7 +154,7 @@ TEST_F(TextureTest, OddSizedWallTextureIsDrawnWhole) {
     ClearTo(0.0f, 0.0f, 1.0f);
     DrawTexturedRect(texture, 100, 100, 400, 600);
     const std::vector<std::uint8_t> frame = ReadFrameRgb();
-    SaveRgbPng(TempPath("odd.png"), frame);
+    SaveRgbPng(testing::TempDir() + "orr_platform_odd_size.png", frame);
     const Rgb corner = PixelAt(frame, 110, 110);
     EXPECT_NEAR(corner.r, 200, 3);
     EXPECT_NEAR(corner.g, 100, 3);
