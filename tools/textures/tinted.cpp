@@ -148,6 +148,33 @@ RgbImage Stucco(int n) {
     return Shade(s, 1.0f);
 }
 
+// Raised lozenges on a steel floor plate, turned alternately like a tread pattern.
+RgbImage TreadPlate(int n) {
+    Surface s(n);
+    const float cell = static_cast<float>(n) / 8.0f;
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+            const float u = U(x, n), v = U(y, n);
+            const int cx = static_cast<int>((x + 0.5f) / cell);
+            const int cy = static_cast<int>((y + 0.5f) / cell);
+            const float lx = (x + 0.5f) - (cx + 0.5f) * cell;
+            const float ly = (y + 0.5f) - (cy + 0.5f) * cell;
+            const float turn = ((cx + cy) % 2 == 0) ? 1.0f : -1.0f;
+            // Along and across the lozenge's long axis, on a diagonal.
+            const float a = (lx + turn * ly) * 0.70710678f;
+            const float b = (lx - turn * ly) * 0.70710678f;
+            const float shape = std::fabs(a) / (cell * 0.46f) + std::fabs(b) / (cell * 0.14f);
+            const float lozenge = 1.0f - Smoothstep(0.75f, 1.0f, shape);
+            const float wear = Fbm(71, u, v, 8, 8, 4);
+            const float scratches = Fbm(72, u, v, 64, 4, 2);
+            s.colourAt(x, y) =
+                Grey(0.84f + 0.1f * (wear - 0.5f) + 0.05f * (scratches - 0.5f) + 0.05f * lozenge);
+            s.heightAt(x, y) = 2.5f * lozenge + 0.6f * wear;
+        }
+    }
+    return Shade(s, 1.0f);
+}
+
 }  // namespace
 
 const std::vector<TextureRecipe>& TintedTextures() {
@@ -158,6 +185,7 @@ const std::vector<TextureRecipe>& TintedTextures() {
         {"tiles", Tiles},
         {"panels", Panels},
         {"stucco", Stucco},
+        {"tread plate", TreadPlate},
     };
     return recipes;
 }

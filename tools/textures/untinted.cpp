@@ -20,8 +20,8 @@ RgbImage MossyStone(int n) {
     const Rgb stoneA{0.62f, 0.62f, 0.58f};
     const Rgb stoneB{0.50f, 0.52f, 0.50f};
     const Rgb mortarC{0.32f, 0.30f, 0.26f};
-    const Rgb mossDark{0.20f, 0.32f, 0.10f};
-    const Rgb mossLight{0.42f, 0.56f, 0.18f};
+    const Rgb mossDark{0.18f, 0.26f, 0.08f};
+    const Rgb mossLight{0.38f, 0.48f, 0.16f};
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
             const float u = U(x, n), v = U(y, n);
@@ -37,7 +37,7 @@ RgbImage MossyStone(int n) {
             // Moss gathers in the joints and spreads in patches over the faces.
             const float patch = Fbm(116, u, v, 4, 4, 5);
             const float amount =
-                Smoothstep(0.56f, 0.68f, patch + 0.22f * (1.0f - Smoothstep(0.0f, 9.0f, e)));
+                Smoothstep(0.6f, 0.72f, patch + 0.22f * (1.0f - Smoothstep(0.0f, 9.0f, e)));
             const float tuft = Fbm(117, u, v, 64, 64, 2);
             c = Mix(c, Mix(mossDark, mossLight, tuft), amount);
             s.colourAt(x, y) = c;
@@ -130,14 +130,40 @@ RgbImage SeaTiles(int n) {
     return Shade(s, 1.0f);
 }
 
+RgbImage RedBricks(int n) {
+    Surface s(n);
+    const Rgb red{0.62f, 0.24f, 0.16f};
+    const Rgb orange{0.74f, 0.40f, 0.22f};
+    const Rgb burnt{0.38f, 0.16f, 0.12f};
+    const Rgb mortar{0.76f, 0.72f, 0.64f};
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+            const float u = U(x, n), v = U(y, n);
+            const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 8, 4, 0.5f);
+            const float e = b.edge();
+            const float pick = Hash01(151, b.id, 0);
+            Rgb brick = Mix(red, orange, Hash01(152, b.id, 1));
+            if (pick > 0.85f) {
+                brick = Mix(brick, burnt, 0.7f);  // the odd over-fired brick
+            }
+            const float grain = Fbm(153, u, v, 32, 32, 3);
+            // Soot darkens the brick faces towards their edges.
+            const float soot = 1.0f - 0.18f * (1.0f - Smoothstep(2.0f, 10.0f, e));
+            brick = Scale(brick, (0.85f + 0.3f * grain) * soot);
+            const Rgb joint = Scale(mortar, 0.9f + 0.15f * Hash01(154, x, y));
+            s.colourAt(x, y) = Mix(joint, brick, Smoothstep(2.0f, 3.0f, e));
+            s.heightAt(x, y) = 3.0f * Bevel(e, 2.0f, 3.0f) + 1.2f * grain;
+        }
+    }
+    return Shade(s, 1.0f);
+}
+
 }  // namespace
 
 const std::vector<TextureRecipe>& UntintedTextures() {
     static const std::vector<TextureRecipe> recipes = {
-        {"mossy stone", MossyStone},
-        {"wood planks", WoodPlanks},
-        {"copper plates", CopperPlates},
-        {"sea tiles", SeaTiles},
+        {"mossy stone", MossyStone}, {"wood planks", WoodPlanks}, {"copper plates", CopperPlates},
+        {"sea tiles", SeaTiles},     {"red bricks", RedBricks},
     };
     return recipes;
 }
