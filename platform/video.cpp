@@ -47,6 +47,8 @@ void InitVideo(int width, int height, int bitsPerPixel, int fullscreen) {
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
         FailVideo("SDL_Init");
     }
+    // No SDL main wrapper does this on this platform; it restores the desktop's video mode.
+    std::atexit(SDL_Quit);
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     Uint32 flags = SDL_HWSURFACE | SDL_OPENGL;
     if (fullscreen != 0) {
