@@ -1,0 +1,5 @@
+#include <SDL.h>
+
+#include "platform/video.h"
+
+void HideCursor() { SDL_ShowCursor(SDL_DISABLE); }
