@@ -16,6 +16,7 @@ constexpr int kFrameMs = 15;
 struct Flight {
     bool won = false;
     int frames = 0;
+    int turningFrames = 0;  // frames in which the pilot moved the mouse
 };
 
 // Flies with the pilot's keys and mouse only, one 15 ms frame at a time.
@@ -23,7 +24,11 @@ Flight FlyToExit(const Maze& maze, Player& player, int frameBudget) {
     Autopilot pilot(maze);
     Flight flight;
     while (flight.frames < frameBudget && !flight.won) {
-        ApplyPilotInput(pilot.decide(player.pose()));
+        const PilotInput input = pilot.decide(player.pose());
+        if (input.mouseDX != 0 || input.mouseDY != 0) {
+            ++flight.turningFrames;
+        }
+        ApplyPilotInput(input);
         videoState.lastSwapMs = kFrameMs;
         flight.won = player.update();
         ++flight.frames;
@@ -49,8 +54,10 @@ TEST_P(Autopilot_, WinsEveryMazeOfThisSizeWithTheGameControls) {
         const int budget = 40 * pathCells + 200;
         const Flight flight = FlyToExit(*maze, player, budget);
         EXPECT_TRUE(flight.won) << "size " << size << " seed " << seed;
-        std::printf("autopilot size %d seed %u: %d path cells, %d frames, %.2f s of flight\n", size,
-                    seed, pathCells, flight.frames, flight.frames * kFrameMs / 1000.0);
+        std::printf(
+            "autopilot size %d seed %u: %d path cells, %d frames (%d turning), %.2f s of flight\n",
+            size, seed, pathCells, flight.frames, flight.turningFrames,
+            flight.frames * kFrameMs / 1000.0);
     }
 }
 
