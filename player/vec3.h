@@ -36,33 +36,19 @@ struct Vec3 {
     }
 };
 
-inline Vec3 operator-(const Vec3& v) {
-    return {-v.x, -v.y, -v.z};
-}
-inline Vec3 operator+(const Vec3& a, const Vec3& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-inline Vec3 operator-(const Vec3& a, const Vec3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-inline Vec3 operator*(const Vec3& v, double s) {
-    return {v.x * s, v.y * s, v.z * s};
-}
-inline Vec3 operator*(double s, const Vec3& v) {
-    return v * s;
-}
-inline Vec3 operator/(const Vec3& v, double s) {
-    return {v.x / s, v.y / s, v.z / s};
-}
+inline Vec3 operator-(const Vec3& v) { return {-v.x, -v.y, -v.z}; }
+inline Vec3 operator+(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline Vec3 operator-(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline Vec3 operator*(const Vec3& v, double s) { return {v.x * s, v.y * s, v.z * s}; }
+inline Vec3 operator*(double s, const Vec3& v) { return v * s; }
+inline Vec3 operator/(const Vec3& v, double s) { return {v.x / s, v.y / s, v.z / s}; }
 
 // Right-handed: cross((1,0,0), (0,1,0)) == (0,0,1).
 inline Vec3 cross(const Vec3& a, const Vec3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-inline double length(const Vec3& v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
+inline double length(const Vec3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
 
 // In place; returns v. A zero vector becomes NaN, which no caller produces.
 inline Vec3& normalize(Vec3& v) {
