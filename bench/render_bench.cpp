@@ -1,0 +1,262 @@
+// Whole frames of the scene at 800x600 on a private X server (Mesa's software renderer):
+// a scripted flight through a 39 x 39 x 39 maze, each frame timed from the camera to the end
+// of the buffer swap, which is where the software renderer does most of its work.
+// With --shots DIR, also saves a few named frames as PNG files for looking at.
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/figures.h"
+#include "maze/maze.h"
+#include "maze/texture_set_loader.h"
+#include "platform/video.h"
+#include "render/scene.h"
+#include "render/visible_range.h"
+#include "render/wall_faces.h"
+#include "tests/support/xvfb.h"
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+constexpr double kPi = 3.14159265358979323846;
+
+struct Shot {
+    const Maze* maze;
+    Pose pose;
+};
+
+struct World {
+    std::unique_ptr<Maze> large;  // 39 x 39 x 39
+    std::unique_ptr<Maze> first;  // 11 x 11 x 11, the maze behind the title menu
+    std::vector<Shot> flight;
+    int facesMax = 0;
+};
+
+World* world = nullptr;
+// One entry per timed frame: the whole frame, and its part up to the buffer swap.
+std::vector<double> frameMs;
+std::vector<double> drawMs;
+std::vector<double> cpuMs;  // CPU time of all the process's threads, the rasteriser's included
+std::vector<double> emptyMs;
+
+Pose Looking(const Vec3& eye, Vec3 forward) {
+    normalize(forward);
+    const Vec3 back = -forward;
+    Vec3 up = std::abs(back.y) > 0.9 ? Vec3{0, 0, 1} : Vec3{0, 1, 0};
+    Vec3 right = cross(up, back);
+    normalize(right);
+    up = cross(back, right);
+    return Pose(eye, right, up, back);
+}
+
+Vec3 CellCentre(const Maze& maze, int x, int y, int z) {
+    const double s = maze.cellSize();
+    return {(x + 0.5) * s, (y + 0.5) * s, (z + 0.5) * s};
+}
+
+// The open cell with the longest straight view along -z: the deepest look into the fog.
+Pose LongestCorridor(const Maze& maze) {
+    int best = -1;
+    Vec3 eye;
+    for (int x = 1; x < maze.sizeX() - 1; ++x) {
+        for (int y = 1; y < maze.sizeY() - 1; ++y) {
+            for (int z = maze.sizeZ() - 2; z > 0; --z) {
+                int run = 0;
+                while (!maze.isWall(x, y, z - run)) {
+                    ++run;
+                }
+                if (run > best) {
+                    best = run;
+                    eye = CellCentre(maze, x, y, z);
+                }
+            }
+        }
+    }
+    return Looking(eye, {0, 0, -1});
+}
+
+// The middle room of the large maze turning all the way round at three pitches, diagonals
+// included; the two start rooms; the exit seen from the room before it.
+std::vector<Shot> Flight(const Maze& large, const Maze& first) {
+    std::vector<Shot> flight;
+    const int m = large.sizeX() / 2 | 1;  // an odd index: a room, always open
+    const Vec3 middle = CellCentre(large, m, m, m);
+    for (double pitch : {-35.26, 0.0, 35.26}) {
+        for (int step = 0; step < 24; ++step) {
+            const double yaw = step * 15.0 * kPi / 180.0;
+            const double p = pitch * kPi / 180.0;
+            const Vec3 forward{std::cos(p) * std::sin(yaw), std::sin(p),
+                               -std::cos(p) * std::cos(yaw)};
+            flight.push_back({&large, Looking(middle, forward)});
+        }
+    }
+    Pose start;
+    start.position() = large.startPosition();
+    flight.push_back({&large, start});
+    start.position() = first.startPosition();
+    flight.push_back({&first, start});
+    const int e = large.sizeX() - 2;
+    flight.push_back({&large, Looking(CellCentre(large, e - 2, e, e), {1, 0, 0})});
+    flight.push_back({&large, LongestCorridor(large)});
+    return flight;
+}
+
+void DrawFrame(const Shot& shot) {
+    const Pose& pose = shot.pose;
+    const Vec3& eye = pose.position();
+    const Vec3 centre = eye - pose.back();
+    const Vec3 up = pose.up();
+    gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    draw(*shot.maze, pose);
+}
+
+void SaveFrame(const std::string& path) {
+    std::vector<unsigned char> rgb(kWidth * kHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    const std::string command = "convert -flip ppm:- '" + path + "'";
+    FILE* pipe = popen(command.c_str(), "w");
+    if (pipe == nullptr) {
+        return;
+    }
+    std::fprintf(pipe, "P6\n%d %d\n255\n", kWidth, kHeight);
+    std::fwrite(rgb.data(), 1, rgb.size(), pipe);
+    pclose(pipe);
+}
+
+void SaveShots(const std::string& dir) {
+    const Maze& large = *world->large;
+    const int m = large.sizeX() / 2 | 1;
+    const Vec3 middle = CellCentre(large, m, m, m);
+    Pose start;
+    start.position() = world->first->startPosition();
+    const Shot shots[] = {
+        {world->first.get(), start},
+        {&large, Looking(middle, {1, 0, -1})},
+        {&large, Looking(middle, {1, 1, -1})},
+        {&large, Looking(CellCentre(large, large.sizeX() - 4, large.sizeX() - 2, large.sizeX() - 2),
+                         {1, 0, 0})},
+        {&large, LongestCorridor(large)},
+    };
+    const char* names[] = {"start_11.png", "middle_39_diagonal.png", "middle_39_up_diagonal.png",
+                           "exit_39.png", "corridor_39.png"};
+    for (int i = 0; i < 5; ++i) {
+        // The first frame after a fresh clear colour: draw twice so the background is grey.
+        DrawFrame(shots[i]);
+        EndFrame();
+        DrawFrame(shots[i]);
+        SaveFrame(dir + "/" + names[i]);
+        EndFrame();
+    }
+}
+
+// On a shared machine wall time mostly measures the other processes; this is the work.
+double ProcessCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+double Percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    const std::size_t rank = static_cast<std::size_t>(std::ceil(p * values.size()));
+    return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
+}
+
+void SceneFlight(benchmark::State& state) {
+    const std::vector<Shot>& flight = world->flight;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const double cpuBegin = ProcessCpuMs();
+        const auto begin = std::chrono::steady_clock::now();
+        DrawFrame(flight[next]);
+        const auto drawn = std::chrono::steady_clock::now();
+        EndFrame();
+        const auto end = std::chrono::steady_clock::now();
+        frameMs.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
+        drawMs.push_back(std::chrono::duration<double, std::milli>(drawn - begin).count());
+        cpuMs.push_back(ProcessCpuMs() - cpuBegin);
+        next = (next + 1) % flight.size();
+    }
+}
+// Eight laps of the 76 poses of Flight.
+BENCHMARK(SceneFlight)->Iterations(8 * 76)->Unit(benchmark::kMillisecond);
+
+// The floor under every frame: clear and swap with nothing but the marker drawn.
+void EmptyFrame(benchmark::State& state) {
+    const Shot nowhere{world->large.get(), Looking({-1000, -1000, -1000}, {-1, 0, 0})};
+    for (auto _ : state) {
+        const auto begin = std::chrono::steady_clock::now();
+        DrawFrame(nowhere);
+        EndFrame();
+        emptyMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+                .count());
+    }
+}
+BENCHMARK(EmptyFrame)->Iterations(200)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string shotDir;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--shots") == 0) {
+            shotDir = argv[i + 1];
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+
+    Xvfb xvfb;
+    setenv("DISPLAY", xvfb.display().c_str(), 1);
+    InitVideo(kWidth, kHeight, 32, 1);
+    const TextureSet textures = LoadTextureSet();
+    World w;
+    std::srand(1);
+    w.large = std::make_unique<Maze>(39, 39, 39, textures);
+    std::srand(2);
+    w.first = std::make_unique<Maze>(11, 11, 11, textures);
+    w.flight = Flight(*w.large, *w.first);
+    for (const Shot& shot : w.flight) {
+        const CellRange r =
+            visibleCellRange(*shot.maze, shot.pose, kRangeFieldOfView, kRangeAspect);
+        w.facesMax = std::max(w.facesMax, CountWallFaces(*shot.maze, r));
+    }
+    world = &w;
+
+    if (!shotDir.empty()) {
+        SaveShots(shotDir);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    if (!frameMs.empty()) {
+        RecordFigure("frame_ms_p50", Percentile(frameMs, 0.50), "ms");
+        RecordFigure("frame_ms_p99", Percentile(frameMs, 0.99), "ms");
+        RecordFigure("frame_draw_ms_p50", Percentile(drawMs, 0.50), "ms");
+        RecordFigure("frame_cpu_ms_p50", Percentile(cpuMs, 0.50), "ms");
+        RecordFigure("frame_cpu_ms_p99", Percentile(cpuMs, 0.99), "ms");
+        RecordFigure("faces_per_frame_max", w.facesMax, "faces");
+    }
+    if (!emptyMs.empty()) {
+        RecordFigure("empty_frame_ms_p50", Percentile(emptyMs, 0.50), "ms");
+    }
+    PrintFigures();
+    benchmark::Shutdown();
+    world = nullptr;
+    SDL_Quit();  // before the server goes away
+    return 0;
+}
