@@ -1,6 +1,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "overlay/hud.h"
 #include "overlay/text.h"
 #include "tests/overlay/overlay_frame.h"
@@ -100,6 +102,33 @@ TEST(DrawTextFrame, GlyphsAreUprightAndAnEmptyTextDrawsNothing) {
     EXPECT_GT(upper.inside, lower.inside);
     EXPECT_GT(lower.inside, 0);
     EXPECT_NEAR(origin.x, 0.0, 1e-12);
+    glEnable(GL_DEPTH_TEST);
+}
+
+TEST(DrawTextFrame, TextLongerThanTheBufferIsCut) {
+    OpenWithPlainBackground();
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(1, 1, 0);
+    // Three times the buffer: formatting must stop at its end (AddressSanitizer watches the
+    // buffer) and the kept characters still fill the whole width.
+    const std::string longText(3 * textBufferSize, 'x');
+    Vec3 origin{-20, -5, -50};
+    DrawText(Font(), origin, {40, 0, 0}, {0, 10, 0}, "%s", longText.c_str());
+    EXPECT_NEAR(origin.x, 20.0, 1e-6);
+    // Glyphs far narrower than a pixel: the line shows as a band of changed pixels.
+    const auto frame = ReadFrameRgb();
+    const Box band = EyeBox(-20, -5, 20, 5, 1);
+    int changedInside = 0, changedOutside = 0;
+    for (int y = 0; y < kFrameHeight; ++y) {
+        for (int x = 0; x < kFrameWidth; ++x) {
+            const Rgb p = PixelAt(frame, x, y);
+            if (p.r != 64 || p.g != 64 || p.b != 64) {
+                ++(band.Contains(x, y) ? changedInside : changedOutside);
+            }
+        }
+    }
+    EXPECT_GT(changedInside, 10000);
+    EXPECT_EQ(changedOutside, 0);
     glEnable(GL_DEPTH_TEST);
 }
 
