@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "maze/maze.h"
+
+namespace {
+
+struct DumpRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+DumpRun RunDump(const std::string& args) {
+    const std::string errPath = "maze_dump_test_" + std::to_string(getpid()) + ".err";
+    const std::string command = std::string(MAZE_DUMP) + " " + args + " 2>" + errPath;
+    DumpRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        run.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    run.err.assign(std::istreambuf_iterator<char>(err), {});
+    std::remove(errPath.c_str());
+    return run;
+}
+
+TEST(MazeDump, PrintsTheGamesMazeSliceBySlice) {
+    const DumpRun run = RunDump("17 11 3 2");
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    std::srand(17);
+    const Maze maze(11, 11, 11, TextureSet{{1, 2, 3, 4, 5}, 3});
+    std::string expected;
+    for (int z = 0; z < 11; ++z) {
+        expected += z > 0 ? "\n" : "";
+        for (int y = 0; y < 11; ++y) {
+            for (int x = 0; x < 11; ++x) {
+                expected += maze.isWall(x, y, z) ? '#' : '.';
+            }
+            expected += '\n';
+        }
+    }
+    EXPECT_EQ(run.out, expected);
+    EXPECT_NE(run.err.find("open cells: 249\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("rooms: 125\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("attempts: " + std::to_string(maze.generationAttempts()) + "\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("build time: "), std::string::npos) << run.err;
+}
+
+TEST(MazeDump, RefusesArgumentsTheGameCannotBuild) {
+    for (const char* args : {"1 10 1 1", "1 41 1 1", "1 1 1 1", "1 9 0 0", "x 9 1 1", "1 9 -1 3",
+                             "1 9 1", "-5 9 1 1", "1 9 1 1 1", "1 9z 1 1"}) {
+        const DumpRun run = RunDump(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_NE(run.err.find("usage: maze-dump"), std::string::npos) << args;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+#include "maze/texture_set_loader.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+#include "maze/maze.h"
+#include "tests/support/display.h"
+
+namespace {
+
+// The build's generated textures/ folder (the working directory of the tests).
+TEST(LoadTextureSet, LoadsEveryGeneratedTextureTintedFirst) {
+    OpenGameWindow();
+    const TextureSet set = LoadTextureSet();
+    ASSERT_EQ(set.textures.size(), static_cast<std::size_t>(ORR_TINTED_COUNT + ORR_UNTINTED_COUNT));
+    EXPECT_EQ(set.tintedCount, ORR_TINTED_COUNT);
+    const std::set<TextureId> distinct(set.textures.begin(), set.textures.end());
+    EXPECT_EQ(distinct.size(), set.textures.size());
+    for (TextureId name : set.textures) {
+        EXPECT_EQ(glIsTexture(name), GL_TRUE) << name;
+    }
+
+    // A maze keeps its own copy and only ever points into it.
+    std::srand(4);
+    const Maze maze(11, 11, 11, set);
+    EXPECT_EQ(maze.textures(), set.textures);
+    for (const auto* planes : {&maze.planesX(), &maze.planesY(), &maze.planesZ()}) {
+        for (const PlaneStyle& style : *planes) {
+            EXPECT_LT(style.textureIndex, set.textures.size());
+        }
+    }
+}
+
+}  // namespace
