@@ -16,14 +16,6 @@ void ExpectVec(const Vec3& actual, const Vec3& expected, double tolerance = kTig
     EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
-TEST(Pose, DefaultIsTheOpenGlEyeFrame) {
-    const Pose pose;
-    ExpectVec(pose.position(), {0, 0, 0}, 0);
-    ExpectVec(pose.right(), {1, 0, 0}, 0);
-    ExpectVec(pose.up(), {0, 1, 0}, 0);
-    ExpectVec(pose.back(), {0, 0, 1}, 0);
-}
-
 TEST(Pose, MovesFollowTheFrameNotTheWorld) {
     Pose pose;
     pose.moveForward(2);
@@ -94,19 +86,6 @@ TEST(Pose, OrthonormalizeRescalesAndRebuildsBack) {
     unscaled.orthonormalize(false);
     ExpectVec(unscaled.right(), {2, 0, 0}, 0);
     ExpectVec(unscaled.back(), {0, 0, 6}, 0);
-}
-
-TEST(Pose, OrthonormalizeLeavesAnOrthonormalFrameAlone) {
-    Pose pose;
-    pose.yaw(0.3);
-    pose.pitch(0.2);
-    pose.roll(-0.9);
-    pose.orthonormalize(true);
-    const Pose before = pose;
-    pose.orthonormalize(true);
-    ExpectVec(pose.right(), before.right(), 1e-15);
-    ExpectVec(pose.up(), before.up(), 1e-15);
-    ExpectVec(pose.back(), before.back(), 1e-15);
 }
 
 }  // namespace
