@@ -67,6 +67,30 @@ void MazeBuildLiteral(benchmark::State& state) {
     }
 }
 
+// The draws alone: the carving must make exactly these rand() calls, whatever its speed.
+void MazeRandFloor(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    const TextureSet textures = BenchTextures();
+    long draws[SeedCount];
+    for (int seed = 0; seed < SeedCount; ++seed) {
+        std::srand(seed + 1);
+        draws[seed] = 3 * Maze(size, size, size, textures).generationAttempts();
+    }
+    unsigned build = 0;
+    for (auto _ : state) {
+        const unsigned seed = build++ % SeedCount;
+        std::srand(seed + 1);
+        const double start = ThreadCpuMs();
+        int sum = 0;
+        for (long i = 0; i < draws[seed]; ++i) {
+            sum += std::rand();
+        }
+        const double stop = ThreadCpuMs();
+        benchmark::DoNotOptimize(sum);
+        RecordSample(Series("rand", size), stop - start);
+    }
+}
+
 // Peak heap growth while a maze is built, the finished maze's own storage included.
 void MazeMemory(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
@@ -116,6 +140,11 @@ BENCHMARK(MazeBuildLiteral)
     ->Arg(39)
     ->Iterations(SeedCount)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(MazeRandFloor)
+    ->Name("maze_rand_floor")
+    ->Arg(39)
+    ->Iterations(SeedCount * 4)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(MazeMemory)->Name("maze_memory")->Arg(39)->Iterations(1);
 
 }  // namespace
@@ -138,6 +167,9 @@ int main(int argc, char** argv) {
         RecordFigure("maze_build_literal_39_ms", MedianSample("literal39"), "ms");
         RecordFigure("maze_speedup_vs_literal_39",
                      MedianSample("literal39") / MedianSample("fast39"), "x");
+    }
+    if (HasSamples("rand39")) {
+        RecordFigure("maze_rand_floor_39_ms", MedianSample("rand39"), "ms");
     }
     if (HasSamples("extra39")) {
         RecordFigure("maze_build_39_extra_kb", MedianSample("extra39"), "KB");

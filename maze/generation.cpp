@@ -1,5 +1,6 @@
 #include "maze/generation.h"
 
+#include <bit>
 #include <cstdlib>
 #include <utility>
 
@@ -18,13 +19,16 @@ void layRoomLattice(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int 
 
 long generate(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int sizeZ) {
     RegionCarver carver(cells, sizeX, sizeY);
+    const Remainder pickX(sizeX - 2);
+    const Remainder pickY(sizeY - 2);
+    const Remainder pickZ(sizeZ - 2);
     long attempts = 0;
     // "More than one" rather than "not one": no rooms at all must not spin forever.
     while (carver.regionCount() > 1) {
         ++attempts;
-        const int x = std::rand() % (sizeX - 2) + 1;
-        const int y = std::rand() % (sizeY - 2) + 1;
-        const int z = std::rand() % (sizeZ - 2) + 1;
+        const int x = pickX(std::rand()) + 1;
+        const int y = pickY(std::rand()) + 1;
+        const int z = pickZ(std::rand()) + 1;
         carver.openIfJoining((z * sizeY + y) * sizeX + x);
     }
     return attempts;
@@ -54,11 +58,18 @@ bool RegionCarver::openIfJoining(int cell) {
     if (!(cells_[cell] & CellWall)) {
         return false;
     }
+    // Most picks have fewer than two open neighbours; they are let go before any lookup.
+    unsigned openMask = 0;
+    for (int k = 0; k < 6; ++k) {
+        openMask |= ((cells_[cell + neighbourStep_[k]] >> 7) ^ 1u) << k;
+    }
+    if (std::popcount(openMask) < 2) {
+        return false;
+    }
     // Region root of each neighbour, -1 for a wall: roots are equal exactly when labels are.
     int n[6];
     for (int k = 0; k < 6; ++k) {
-        const int neighbour = cell + neighbourStep_[k];
-        n[k] = (cells_[neighbour] & CellWall) ? -1 : find(neighbour);
+        n[k] = (openMask >> k & 1u) ? find(cell + neighbourStep_[k]) : -1;
     }
     int a = -1;
     int b = -1;

@@ -13,6 +13,23 @@ void layRoomLattice(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int 
 // Three rand() draws per attempt (x, y, z of an interior cell); returns the attempt count.
 long generate(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int sizeZ);
 
+// x mod d for 0 <= x < 2^32 and 1 <= d < 2^32, by multiplication: the carving takes three
+// remainders per attempt, and a division costs more than the rest of a rejected attempt.
+class Remainder {
+  public:
+    explicit Remainder(std::uint32_t divisor)
+        : divisor_(divisor), inverse_(~std::uint64_t{0} / divisor + 1) {}
+    std::uint32_t operator()(std::uint32_t x) const {
+        const std::uint64_t fraction = inverse_ * x;
+        return static_cast<std::uint32_t>((static_cast<unsigned __int128>(fraction) * divisor_) >>
+                                          64);
+    }
+
+  private:
+    std::uint64_t divisor_;
+    std::uint64_t inverse_;
+};
+
 // The regions of open cells while the carving runs. Regions are a disjoint-set forest over
 // cell indices rather than per-cell labels: every decision of the carving only asks whether
 // two open cells are in the same region, so a join never has to relabel a region.

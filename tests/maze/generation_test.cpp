@@ -29,6 +29,25 @@ TEST(LayRoomLattice, OpensExactlyTheRooms) {
     EXPECT_EQ(open, 2 * 2 * 3);
 }
 
+TEST(Remainder, MatchesTheModuloOperator) {
+    std::vector<std::uint32_t> divisors{1u,   2u,   3u,     7u,          37u,
+                                        255u, 256u, 65537u, 2147483647u, 4294967295u};
+    std::vector<std::uint32_t> values{
+        0u, 1u, 2u, 36u, 37u, 38u, 2147483646u, 2147483647u, 2147483648u, 4294967294u, 4294967295u};
+    std::uint32_t state = 12345u;
+    for (int i = 0; i < 2000; ++i) {
+        state = state * 1664525u + 1013904223u;
+        values.push_back(state);
+        divisors.push_back(state % 64u + 1u);
+    }
+    for (std::uint32_t d : divisors) {
+        const Remainder remainder(d);
+        for (std::uint32_t x : values) {
+            ASSERT_EQ(remainder(x), x % d) << x << " mod " << d;
+        }
+    }
+}
+
 TEST(Generate, SingleRoomNeedsNoDraw) {
     std::srand(12);
     const int first = std::rand();
