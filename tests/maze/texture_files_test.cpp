@@ -48,18 +48,13 @@ TEST_F(TextureFiles, NumberingStopsAtTheFirstGap) {
     EXPECT_EQ(list.tintedCount, 2);
 }
 
-TEST_F(TextureFiles, OneFamilyAlone) {
-    touch({"u1.bmp", "u2.bmp", "t0.bmp"});
+TEST_F(TextureFiles, OneFamilyAloneOrNone) {
+    touch({"t2.bmp", "u2.bmp", "T1.bmp", "t0.bmp"});
+    EXPECT_TRUE(find().paths.empty());
+    touch({"u1.bmp"});
     const TextureFileList untinted = find();
     EXPECT_EQ(untinted.paths, (std::vector<std::string>{path("u1.bmp"), path("u2.bmp")}));
     EXPECT_EQ(untinted.tintedCount, 0);
-}
-
-TEST_F(TextureFiles, NoneAtAll) {
-    touch({"t2.bmp", "u2.bmp", "T1.bmp"});
-    const TextureFileList list = find();
-    EXPECT_TRUE(list.paths.empty());
-    EXPECT_EQ(list.tintedCount, 0);
 }
 
 TEST_F(TextureFiles, ManyFilesKeepNumericOrder) {
