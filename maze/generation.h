@@ -14,7 +14,7 @@ void layRoomLattice(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int 
 long generate(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int sizeZ);
 
 // x mod d for 0 <= x < 2^32 and 1 <= d < 2^32, by multiplication: the carving takes three
-// remainders per attempt, and a division costs more than the rest of a rejected attempt.
+// remainders per attempt, and a hardware division is slow next to the rest of an attempt.
 class Remainder {
   public:
     explicit Remainder(std::uint32_t divisor)
@@ -44,6 +44,7 @@ class RegionCarver {
     // regions. Of the neighbour pairs (i, j), i < j in the order -x, +x, -y, +y, -z, +z, in
     // different regions, the last one is joined; other regions around the cell stay apart.
     // False, changing nothing, for an open cell or one with fewer than two regions around.
+    // The cell must not lie on the border.
     bool openIfJoining(int cell);
 
     bool sameRegion(int cellA, int cellB) { return find(cellA) == find(cellB); }
