@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -195,7 +197,7 @@ void SceneFlight(benchmark::State& state) {
     }
 }
 // Eight laps of the 76 poses of Flight.
-BENCHMARK(SceneFlight)->Iterations(8 * 76)->Unit(benchmark::kMillisecond);
+BENCHMARK(SceneFlight)->Name("render_flight")->Iterations(8 * 76)->Unit(benchmark::kMillisecond);
 
 // The floor under every frame: clear and swap with nothing but the marker drawn.
 void EmptyFrame(benchmark::State& state) {
@@ -209,7 +211,7 @@ void EmptyFrame(benchmark::State& state) {
                 .count());
     }
 }
-BENCHMARK(EmptyFrame)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(EmptyFrame)->Name("render_empty_frame")->Iterations(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -217,12 +219,19 @@ int main(int argc, char** argv) {
     std::string shotDir;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--shots") == 0) {
-            shotDir = argv[i + 1];
+            shotDir = std::filesystem::absolute(argv[i + 1]).string();
+            std::filesystem::create_directories(shotDir);
         }
     }
     benchmark::Initialize(&argc, argv);
 
-    Xvfb xvfb;
+    // The generated textures/ live in the build directory, wherever the program is run from.
+    if (chdir(ORRINDEL_BUILD_DIR) != 0) {
+        std::perror(ORRINDEL_BUILD_DIR);
+        return 1;
+    }
+    // Static, so that exit() from a fatal load error still stops the server.
+    static Xvfb xvfb;
     setenv("DISPLAY", xvfb.display().c_str(), 1);
     InitVideo(kWidth, kHeight, 32, 1);
     const TextureSet textures = LoadTextureSet();
