@@ -5,7 +5,7 @@
 
 CellRange visibleCellRange(const Maze& maze, const Pose& pose, double fov, double aspect) {
     const double depth = maze.viewDistance();
-    // pi and 1/180 as written in the original constants, so ranges stay bit-identical.
+    // pi to nine decimals and 1/180 as a literal: together they fix the box edges to the bit.
     const double t = std::tan(fov * 3.141592653 * 0.005555555555555556 * 0.5);
     const double halfWidth = t * depth;
     const double halfHeight = halfWidth / aspect;
