@@ -41,7 +41,6 @@ TEST(Soak, HundredMazesThroughTheMenu) {
     script.write(stem + ".script");
 
     GameOptions options;
-    options.preload = ORRINDEL_PLAY_SHIM;
     options.env = {"ORRINDEL_FRAME_MS=15", "ORRINDEL_INPUT_SCRIPT=" + stem + ".script",
                    "ORRINDEL_SHIM_LOG=" + stem + ".log",
                    // A small quarantine, so that freed memory held back for use-after-free

@@ -42,7 +42,7 @@ std::string MissingMessage(const std::string& file) {
 
 TEST(StartupFailure, MissingFontEndsWithMessageAndStatus255) {
     GameFolder folder;
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false, ""});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/font.bmp"));
 }
@@ -50,7 +50,7 @@ TEST(StartupFailure, MissingFontEndsWithMessageAndStatus255) {
 TEST(StartupFailure, FontThatIsNoBitmapEndsTheSameWay) {
     GameFolder folder;
     folder.write("font.bmp", "this is not an image\n");
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false, ""});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/font.bmp"));
 }
@@ -58,7 +58,7 @@ TEST(StartupFailure, FontThatIsNoBitmapEndsTheSameWay) {
 TEST(StartupFailure, NoWallTextureAtAllNamesTheFirstTintedFile) {
     GameFolder folder;
     folder.copyFromBuild("font.bmp");
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false, ""});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/t1.bmp"));
 }
@@ -68,16 +68,18 @@ TEST(StartupFailure, BrokenWallTextureIsNamed) {
     folder.copyFromBuild("font.bmp");
     folder.copyFromBuild("t1.bmp");
     folder.write("t2.bmp", "BM but not really");
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false, ""});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/t2.bmp"));
 }
 
 TEST(StartupFailure, NoDisplayIsReportedWithStatus1) {
     GameProcess game(":4095", GameOptions{});  // a display nobody serves
+    // SDL tries its other drivers first (a text-terminal one may draw on stdout); none
+    // offers OpenGL, and the game says so instead of running on without a window.
     EXPECT_EQ(RunToExit(game), 1);
-    EXPECT_TRUE(game.stdoutText().empty());
-    EXPECT_FALSE(game.stderrText().empty());
+    EXPECT_NE(game.stderrText().find("cannot open the video mode"), std::string::npos)
+        << game.stderrText();
 }
 
 }  // namespace

@@ -128,7 +128,6 @@ TEST(WinPath, ReachTheExitSeeTheEndScreenThenPlayAFiveMaze) {
     const std::string stem = "/tmp/orrindel-win-" + std::to_string(getpid());
     script.write(stem + ".script");
     GameOptions options;
-    options.preload = ORRINDEL_PLAY_SHIM;
     options.env = {"ORRINDEL_FAKE_TIME=" + std::to_string(kSeed),
                    "ORRINDEL_FRAME_MS=" + std::to_string(kFrameMs),
                    "ORRINDEL_INPUT_SCRIPT=" + stem + ".script", "ORRINDEL_SHIM_LOG=" + stem + ".log"};

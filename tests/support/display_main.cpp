@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "tests/support/display.h"
+#include "tests/support/keep_gl_driver.h"
 #include "tests/support/xvfb.h"
 
 namespace {
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     if (testing::GTEST_FLAG(list_tests)) {
         return RUN_ALL_TESTS();
     }
+    KeepGlDriverLoaded();
     Xvfb xvfb;
     server = &xvfb;
     setenv("DISPLAY", xvfb.display().c_str(), 1);

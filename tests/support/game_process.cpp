@@ -56,13 +56,11 @@ GameProcess::GameProcess(const std::string& display, const GameOptions& options)
         if (options.compatSdl) {
             setenv("LD_LIBRARY_PATH", "/usr/lib/x86_64-linux-gnu/sdl12-compat", 1);
         }
-        if (!options.preload.empty()) {
-            std::string preload = options.preload;
+        std::string preload = ORRINDEL_PLAY_SHIM;
 #ifdef ORRINDEL_ASAN_RUNTIME
-            preload = std::string(ORRINDEL_ASAN_RUNTIME) + ":" + preload;
+        preload = std::string(ORRINDEL_ASAN_RUNTIME) + ":" + preload;
 #endif
-            setenv("LD_PRELOAD", preload.c_str(), 1);
-        }
+        setenv("LD_PRELOAD", preload.c_str(), 1);
         for (const std::string& entry : options.env) {
             putenv(const_cast<char*>(entry.c_str()));
         }

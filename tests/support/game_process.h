@@ -12,8 +12,9 @@ struct GameOptions {
     std::string workDir;              // the game reads ./textures/ from here
     std::vector<std::string> env;     // extra NAME=VALUE entries
     bool compatSdl = false;           // run on the SDL2-based 1.2 compatibility library
-    std::string preload;              // an LD_PRELOAD library of ours (libasan goes first)
 };
+// Every game runs with play_shim.cpp preloaded: its ORRINDEL_* variables in env fix the
+// seed, the clock and the input.
 
 class GameProcess {
 public:

@@ -7,6 +7,7 @@
 //   ORRINDEL_INPUT_SCRIPT=F   lines "FRAME down SYM", "FRAME up SYM", "FRAME motion DX DY":
 //                             pushed into SDL's queue at the first poll after FRAME swaps.
 //   ORRINDEL_SHIM_LOG=F       one line per swap: "swap N MONOTONIC_US TEXTURES".
+// It also keeps the GL driver loaded, so that the leak check can name what it keeps.
 #include <GL/gl.h>
 #include <SDL.h>
 #include <dlfcn.h>
@@ -16,6 +17,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "tests/support/keep_gl_driver.h"
 
 namespace {
 
@@ -79,6 +82,7 @@ void Init() {
         return;
     }
     shim.ready = true;
+    KeepGlDriverLoaded();
     if (const char* t = std::getenv("ORRINDEL_FAKE_TIME")) {
         shim.fakeTime = std::atol(t);
     }
@@ -105,6 +109,8 @@ long MonotonicUs() {
 }
 
 }  // namespace
+
+__attribute__((constructor)) void InitAtLoad() { Init(); }
 
 extern "C" {
 

@@ -18,7 +18,9 @@ Xvfb::Xvfb() {
     if (pid_ == 0) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
-        // Keep the server's chatter out of the test log.
+        // Keep the server's chatter out of the test log, and off any pipe the test's own
+        // output goes to: an orphaned server would hold it open.
+        std::freopen("/dev/null", "w", stdout);
         std::freopen("/dev/null", "w", stderr);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
                "-nolisten", "tcp", "-ac", "-noreset", static_cast<char*>(nullptr));
@@ -42,7 +44,7 @@ Xvfb::Xvfb() {
         std::fprintf(stderr, "Xvfb did not start (is the xvfb package installed?)\n");
         std::abort();
     }
-    display_ = ":" + std::to_string(number);
+    display_ = std::string(":").append(std::to_string(number));
 }
 
 Xvfb::~Xvfb() {
