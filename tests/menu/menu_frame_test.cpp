@@ -1,4 +1,3 @@
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "menu/menu_screen.h"
@@ -12,22 +11,23 @@ using namespace overlay_frame;
 
 class MenuFrameTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        inputState = InputState{};
-        OpenWithPlainBackground();
-    }
+    void SetUp() override { inputState = InputState{}; }
     void TearDown() override { root->DestroyTree(); }
 
+    // One menu frame over a plain background, as the play loop runs it after the HUD.
     int Frame(std::initializer_list<int> keys = {}) {
         for (int k : keys) {
             inputState.keys[k] = 1;
         }
         OpenWithPlainBackground();
+        DrawHud(Font(), 5'000, 0);
         return MenuFrame(*root, Font());
     }
 
     std::unique_ptr<MenuPage> root = BuildMenu();
 };
+
+const Box timeBox{328, 546, 762, 575};
 
 TEST_F(MenuFrameTest, RootPageColoursAtTheirRows) {
     root->SetVisible(1);
@@ -35,79 +35,53 @@ TEST_F(MenuFrameTest, RootPageColoursAtTheirRows) {
     const auto frame = ReadFrameRgb();
     SaveShot("menu_root", frame);
 
-    const HueCount title = CountHue(frame, Hue::Green, EyeBox(-20, 15, 25, 19));
-    const HueCount credit = CountHue(frame, Hue::Cyan, EyeBox(-10, 11, 15, 14));
-    const HueCount pageTitle = CountHue(frame, Hue::Red, EyeBox(-2, 6, 2, 8));
-    const HueCount items = CountHue(frame, Hue::Yellow, EyeBox(-11.5, 0, 11.5, 5));
-    for (const HueCount* c : {&title, &credit, &pageTitle, &items}) {
-        EXPECT_GT(c->inside, 200);
-        EXPECT_EQ(c->outside, 0);
+    for (const auto& [hue, box] : {std::pair{Hue::Green, EyeBox(-20, 15, 25, 19)},
+                                   {Hue::Cyan, EyeBox(-10, 11, 15, 14)},
+                                   {Hue::Red, EyeBox(-2, 6, 2, 8)}}) {
+        const HueCount c = CountHue(frame, hue, box);
+        EXPECT_GT(c.inside, 200);
+        EXPECT_EQ(c.outside, 0);
     }
-    // The highlighted line, with its arrows, reaches nearly as far as the whole box; "Quit"
-    // below it stays within two units of the centre.
+    // The highlighted line with its arrows spans 23 units; "Quit" below it only 4.
     const HueCount highlighted = CountHue(frame, Hue::Yellow, EyeBox(-11.5, 3, 11.5, 5));
-    EXPECT_LT(highlighted.extent.x0, PixelX(-10.5));
-    EXPECT_GT(highlighted.extent.x1, PixelX(10.5));
+    EXPECT_LT(highlighted.extent.x0, EyeBox(-10.5, 0, 0, 0, 0).x0);
+    EXPECT_GT(highlighted.extent.x1, EyeBox(0, 0, 10.5, 0, 0).x1);
     const HueCount quit = CountHue(frame, Hue::Yellow, EyeBox(-2, 0, 2, 2));
     EXPECT_GT(quit.inside, 50);
-    EXPECT_EQ(quit.inside + highlighted.inside, items.inside);
+    EXPECT_EQ(highlighted.outside, quit.inside + CountHue(frame, Hue::Yellow, timeBox).inside);
 }
 
-TEST_F(MenuFrameTest, ClosedMenuLeavesTheFrameAndStateAlone) {
-    glEnable(GL_LIGHTING);
-    glTranslated(1, 2, 3);
+TEST_F(MenuFrameTest, ClosedMenuAndQuitDrawNothing) {
+    OpenWithPlainBackground();
     const auto before = ReadFrameRgb();
     inputState.keys[key::Down] = 1;
     EXPECT_EQ(MenuFrame(*root, Font()), -1);
     EXPECT_EQ(ReadFrameRgb(), before);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    GLdouble m[16];
-    glGetDoublev(GL_MODELVIEW_MATRIX, m);
-    EXPECT_EQ(m[12], 1.0);
-    glDisable(GL_LIGHTING);
-}
 
-TEST_F(MenuFrameTest, ChosenSizeShowsTheBuildingMessage) {
-    root->SetVisible(1);
-    Frame({key::Return});  // root: Choose difficulty
-    Frame();               // Choose difficulty page
-    Frame({key::Return});  // Easy Levels
-    Frame();
-    Frame({key::Down});
-    Frame({key::Down});                  // 9x9x9
-    ASSERT_EQ(Frame({key::Return}), 0);  // still the page, with 9x9x9 highlighted
-
-    OpenWithPlainBackground();
-    DrawHud(Font(), 5'000, 0);  // as the game does: the HUD's yellow is current
-    ASSERT_EQ(MenuFrame(*root, Font()), 9);
-    const auto frame = ReadFrameRgb();
-    SaveShot("building_maze", frame);
-
-    const Box time{328, 546, 762, 575};
-    const Box message = EyeBox(-20, -10, 25, -5);
-    int inMessage = 0, elsewhere = 0;
-    for (int y = 0; y < kFrameHeight; ++y) {
-        for (int x = 0; x < kFrameWidth; ++x) {
-            const Hue h = HueOf(PixelAt(frame, x, y));
-            if (h == Hue::Yellow && message.Contains(x, y)) {
-                ++inMessage;
-            } else if (h != Hue::Other && !time.Contains(x, y)) {
-                ++elsewhere;
-            }
-        }
-    }
-    EXPECT_GT(inMessage, 1000);
-    EXPECT_EQ(elsewhere, 0);  // no title, credit or page lines
-}
-
-TEST_F(MenuFrameTest, QuitDrawsNothing) {
     root->SetVisible(1);
     Frame({key::Down, key::Return});
     OpenWithPlainBackground();
-    const auto before = ReadFrameRgb();
     EXPECT_EQ(MenuFrame(*root, Font()), 1);
     EXPECT_EQ(ReadFrameRgb(), before);
+}
+
+TEST_F(MenuFrameTest, ChosenSizeShowsOnlyTheBuildingMessage) {
+    root->SetVisible(1);
+    Frame({key::Return});  // Choose difficulty
+    Frame({key::Return});  // Easy Levels
+    Frame({key::Down});
+    Frame({key::Down});
+    ASSERT_EQ(Frame({key::Return}), 0);  // still the page, 9x9x9 highlighted
+    ASSERT_EQ(Frame(), 9);
+    const auto frame = ReadFrameRgb();
+    SaveShot("building_maze", frame);
+
+    const HueCount message = CountHue(frame, Hue::Yellow, EyeBox(-20, -10, 25, -5));
+    EXPECT_GT(message.inside, 1000);
+    EXPECT_EQ(message.outside, CountHue(frame, Hue::Yellow, timeBox).inside);
+    for (Hue other : {Hue::Red, Hue::Green, Hue::Cyan}) {
+        EXPECT_EQ(CountHue(frame, other, {0, 0, -1, -1}).outside, 0);
+    }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include "tests/overlay/overlay_frame.h"
 
+#include <GL/gl.h>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <numbers>
 
@@ -23,9 +24,37 @@ extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
 namespace overlay_frame {
 
 namespace {
-// Half the visible height and width of the plane z = -50.
-const double halfHeight = 50.0 * std::tan(22.5 * std::numbers::pi / 180.0);
-const double halfWidth = halfHeight * 4.0 / 3.0;
+
+int PixelX(double eyeX) {
+    const double halfWidth = 50.0 * std::tan(22.5 * std::numbers::pi / 180.0) * 4.0 / 3.0;
+    return static_cast<int>(std::lround((eyeX / halfWidth + 1.0) * kFrameWidth / 2.0));
+}
+
+int PixelY(double eyeY) {
+    const double halfHeight = 50.0 * std::tan(22.5 * std::numbers::pi / 180.0);
+    return static_cast<int>(std::lround((1.0 - eyeY / halfHeight) * kFrameHeight / 2.0));
+}
+
+// Glyph edges come out as darker shades of the same hue, so the test is on which channels
+// are lit, not how brightly. The grey background is Other.
+Hue HueOf(const Rgb& p) {
+    const auto on = [](int c) { return c > 60; };
+    const auto off = [](int c) { return c < 40; };
+    if (on(p.r) && off(p.g) && off(p.b)) {
+        return Hue::Red;
+    }
+    if (on(p.r) && on(p.g) && off(p.b) && std::abs(p.r - p.g) < 50) {
+        return Hue::Yellow;
+    }
+    if (off(p.r) && on(p.g) && off(p.b)) {
+        return Hue::Green;
+    }
+    if (off(p.r) && on(p.g) && on(p.b) && std::abs(p.g - p.b) < 50) {
+        return Hue::Cyan;
+    }
+    return Hue::Other;
+}
+
 }  // namespace
 
 void OpenWithPlainBackground() {
@@ -39,34 +68,6 @@ void OpenWithPlainBackground() {
 TextureId Font() {
     static const TextureId font = LoadKeyedTexture("./textures/font.bmp", 0, 0, 0, 1);
     return font;
-}
-
-int PixelX(double eyeX) {
-    return static_cast<int>(std::lround((eyeX / halfWidth + 1.0) * kFrameWidth / 2.0));
-}
-int PixelY(double eyeY) {
-    return static_cast<int>(std::lround((1.0 - eyeY / halfHeight) * kFrameHeight / 2.0));
-}
-
-Hue HueOf(const Rgb& p) {
-    // The glyphs are light on a black key; their edges come out as darker shades of the
-    // same hue, so thresholds are on the ratio of channels, not their level. The background
-    // (64, 64, 64) falls under Other.
-    const int hi = 60;
-    const int lo = 40;
-    if (p.r > hi && p.g < lo && p.b < lo) {
-        return Hue::Red;
-    }
-    if (p.r > hi && p.g > hi && p.b < lo && std::abs(p.r - p.g) < 50) {
-        return Hue::Yellow;
-    }
-    if (p.g > hi && p.r < lo && p.b < lo) {
-        return Hue::Green;
-    }
-    if (p.g > hi && p.b > hi && p.r < lo && std::abs(p.g - p.b) < 50) {
-        return Hue::Cyan;
-    }
-    return Hue::Other;
 }
 
 Box EyeBox(double x0, double y0, double x1, double y1, int margin) {
@@ -85,10 +86,8 @@ HueCount CountHue(const std::vector<std::uint8_t>& frame, Hue hue, const Box& bo
                 continue;
             }
             ++count.inside;
-            count.extent.x0 = std::min(count.extent.x0, x);
-            count.extent.y0 = std::min(count.extent.y0, y);
-            count.extent.x1 = std::max(count.extent.x1, x);
-            count.extent.y1 = std::max(count.extent.y1, y);
+            Box& e = count.extent;
+            e = {std::min(e.x0, x), std::min(e.y0, y), std::max(e.x1, x), std::max(e.y1, y)};
         }
     }
     return count;

@@ -1,9 +1,7 @@
 #pragma once
 
-// Helpers for overlay tests on real frames: a plain background, the generated font, the
-// eye-space plane z = -50 mapped to pixels, and pixels sorted by hue.
-
-#include <GL/gl.h>
+// Overlay tests on real frames: a plain background, the generated font, the plane z = -50
+// of eye space as pixels, and pixels sorted by hue.
 
 #include <cstdint>
 #include <string>
@@ -14,27 +12,22 @@
 
 namespace overlay_frame {
 
-// The window with a fresh, plain dark-grey back buffer and identity matrices' defaults.
+// The game window with a cleared, plain (64, 64, 64) back buffer and identity model-view.
 void OpenWithPlainBackground();
 
-// The generated font sheet, loaded the way the game loads it (once per process).
+// The generated font sheet, loaded as the game loads it (once per process).
 TextureId Font();
 
-// A point of the plane z = -50 in eye space as a pixel (top-left origin), under the game's
-// 45-degree, 4:3 perspective.
-int PixelX(double eyeX);
-int PixelY(double eyeY);
-
-enum class Hue { Other, Red, Yellow, Green, Cyan };
-Hue HueOf(const Rgb& p);
-
 struct Box {
-    int x0, y0, x1, y1;  // inclusive
+    int x0, y0, x1, y1;  // pixels, inclusive, top-left origin
     bool Contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
 };
 
-// Eye-space rectangle [x0, x1] x [y0, y1] on z = -50 as pixels, widened by margin.
+// The eye-space rectangle [x0, x1] x [y0, y1] on z = -50 under the game's 45-degree, 4:3
+// perspective, widened by margin pixels.
 Box EyeBox(double x0, double y0, double x1, double y1, int margin = 2);
+
+enum class Hue { Other, Red, Yellow, Green, Cyan };
 
 struct HueCount {
     int inside = 0;
