@@ -1,5 +1,6 @@
 #include "tests/app/screen.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -59,4 +60,31 @@ double ChangedShare(const std::vector<std::uint8_t>& a, const std::vector<std::u
         }
     }
     return static_cast<double>(changed) / total;
+}
+
+double DifferenceBeyondVerticalShift(const std::vector<std::uint8_t>& a,
+                                     const std::vector<std::uint8_t>& b, Box box, int maxShift) {
+    if (a.size() != b.size() || a.size() < 800u * 600u * 3u) {
+        return 255.0;
+    }
+    double best = 255.0;
+    for (int shift = -maxShift; shift <= maxShift; ++shift) {
+        if (box.y0 + shift < 0 || box.y1 + shift > 599) {
+            continue;
+        }
+        long sum = 0;
+        long count = 0;
+        for (int y = box.y0; y <= box.y1; ++y) {
+            for (int x = box.x0; x <= box.x1; ++x) {
+                const std::size_t i = (static_cast<std::size_t>(y) * 800 + x) * 3;
+                const std::size_t j = (static_cast<std::size_t>(y + shift) * 800 + x) * 3;
+                for (int c = 0; c < 3; ++c) {
+                    sum += std::abs(a[i + c] - b[j + c]);
+                }
+                count += 3;
+            }
+        }
+        best = std::min(best, static_cast<double>(sum) / count);
+    }
+    return best;
 }

@@ -18,6 +18,12 @@ int CountInk(const std::vector<std::uint8_t>& rgb, Ink ink, Box box);
 double ChangedShare(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b,
                     Box box);
 
+// The mean colour difference per channel between a and b inside box, after shifting b
+// vertically by the best of -maxShift..maxShift pixels. Facing a wall squarely, the camera
+// bob only slides the picture up and down; moving toward the wall scales it.
+double DifferenceBeyondVerticalShift(const std::vector<std::uint8_t>& a,
+                                     const std::vector<std::uint8_t>& b, Box box, int maxShift);
+
 // Where the menu and the overlays draw (computed from their places on the plane z = -50).
 constexpr Box kTitleBox{100, 20, 770, 90};
 constexpr Box kCreditBox{250, 90, 625, 150};

@@ -9,18 +9,6 @@
 
 #include "platform/image.h"
 
-// X, the GL driver and SDL keep a few allocations for the life of the process. Weak, so a
-// program-wide list elsewhere takes precedence.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-    return "leak:libX11.so\n"
-           "leak:libxcb.so\n"
-           "leak:libGLX_mesa.so\n"
-           "leak:libGLX.so\n"
-           "leak:swrast_dri.so\n"
-           "leak:libSDL\n"
-           "leak:libubsan.so\n";
-}
-
 namespace overlay_frame {
 
 namespace {

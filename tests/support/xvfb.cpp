@@ -1,6 +1,7 @@
 #include "tests/support/xvfb.h"
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +17,8 @@ Xvfb::Xvfb() {
     }
     pid_ = fork();
     if (pid_ == 0) {
+        // A test program that crashes must not leave its server (and our pipes) behind.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         // Keep the server's chatter out of the test log, and off any pipe the test's own
