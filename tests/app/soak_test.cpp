@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/keys.h"
-#include "tests/app/input_script.h"
+#include "tests/support/input_script.h"
 #include "tests/support/display.h"
 #include "tests/support/game_process.h"
 

@@ -14,7 +14,7 @@
 #include "platform/keys.h"
 #include "platform/video.h"
 #include "player/player.h"
-#include "tests/app/input_script.h"
+#include "tests/support/input_script.h"
 #include "tests/app/screen.h"
 #include "tests/player/autopilot.h"
 #include "tests/support/display.h"

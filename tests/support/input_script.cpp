@@ -1,4 +1,4 @@
-#include "tests/app/input_script.h"
+#include "tests/support/input_script.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,0 +1,124 @@
+// The real game on a private X server: how long a player waits for the first picture
+// after starting it, and for the first frame of play after choosing a maze size (the
+// "Building maze..." frame stays up meanwhile). Times come from the swap log of the
+// preloaded play shim (CLOCK_MONOTONIC, the same clock as here).
+#include <benchmark/benchmark.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/figures.h"
+#include "platform/keys.h"
+#include "tests/support/game_process.h"
+#include "tests/support/input_script.h"
+#include "tests/support/xvfb.h"
+
+namespace {
+
+std::unique_ptr<Xvfb> server;
+
+long MonotonicUs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000L + now.tv_nsec / 1000;
+}
+
+std::string LogPath() { return "/tmp/orrindel-bench-" + std::to_string(getpid()) + ".log"; }
+
+// Waits until the log holds at least count swaps; returns them (empty on timeout).
+std::vector<SwapRecord> WaitForSwaps(GameProcess& game, long count) {
+    for (int waited = 0; waited < 60000 && game.running(); waited += 5) {
+        std::vector<SwapRecord> log = ReadSwapLog(LogPath());
+        if (!log.empty() && log.back().swap >= count) {
+            return log;
+        }
+        SleepMs(5);
+    }
+    return {};
+}
+
+void Stop(GameProcess& game) {
+    game.signal(SIGTERM);
+    game.waitExit(10000);
+    std::remove(LogPath().c_str());
+}
+
+void BM_StartupToFirstFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        GameOptions options;
+        options.env = {"ORRINDEL_SHIM_LOG=" + LogPath()};
+        const long started = MonotonicUs();
+        GameProcess game(server->display(), options);
+        const std::vector<SwapRecord> log = WaitForSwaps(game, 1);
+        if (log.empty()) {
+            state.SkipWithError("the game presented no frame");
+            Stop(game);
+            return;
+        }
+        const double ms = (log.front().microseconds - started) / 1000.0;
+        state.SetIterationTime(ms / 1000.0);
+        RecordSample("startup_ms", ms);
+        Stop(game);
+    }
+}
+BENCHMARK(BM_StartupToFirstFrame)->UseManualTime()->Iterations(7)->Unit(benchmark::kMillisecond);
+
+// From the presented "Building maze..." frame to the first presented frame of the new maze.
+void MazeStart(benchmark::State& state, int size) {
+    for (auto _ : state) {
+        InputScript script;
+        const long firstPoll = ChooseSizeThroughMenu(script, script.tap(3, key::Escape), size);
+        const std::string scriptPath = LogPath() + ".script";
+        script.write(scriptPath);
+        GameOptions options;
+        options.env = {"ORRINDEL_SHIM_LOG=" + LogPath(), "ORRINDEL_INPUT_SCRIPT=" + scriptPath};
+        GameProcess game(server->display(), options);
+        const std::vector<SwapRecord> log = WaitForSwaps(game, firstPoll + 1);
+        std::remove(scriptPath.c_str());
+        if (log.size() < static_cast<std::size_t>(firstPoll + 1)) {
+            state.SkipWithError("the new maze presented no frame");
+            Stop(game);
+            return;
+        }
+        // Swap number firstPoll is the building frame, the next one the new maze's first.
+        const double ms = (log[firstPoll].microseconds - log[firstPoll - 1].microseconds) / 1000.0;
+        state.SetIterationTime(ms / 1000.0);
+        RecordSample("maze_start_" + std::to_string(size) + "_ms", ms);
+        Stop(game);
+    }
+}
+BENCHMARK_CAPTURE(MazeStart, size_39, 39)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MazeStart, size_5, 5)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    setenv("ORRINDEL_BUILD_DIR", ORRINDEL_BUILD_DIR, 1);
+    server = std::make_unique<Xvfb>();
+    benchmark::RunSpecifiedBenchmarks();
+    if (HasSamples("startup_ms")) {
+        RecordFigure("startup_ms", MedianSample("startup_ms"), "ms");
+    }
+    if (HasSamples("maze_start_39_ms")) {
+        RecordFigure("maze_start_ms", MedianSample("maze_start_39_ms"), "ms");
+    }
+    if (HasSamples("maze_start_39_ms") && HasSamples("maze_start_5_ms")) {
+        RecordFigure("maze_start_5_ms", MedianSample("maze_start_5_ms"), "ms");
+        RecordFigure("maze_start_39_vs_5", MedianSample("maze_start_39_ms") /
+                                               MedianSample("maze_start_5_ms"), "x");
+    }
+    PrintFigures();
+    server.reset();
+    benchmark::Shutdown();
+    return 0;
+}
