@@ -40,9 +40,7 @@ void PrintFigures() {
     std::fflush(stdout);
 }
 
-void RecordSample(const std::string& series, double value) {
-    Samples()[series].push_back(value);
-}
+void RecordSample(const std::string& series, double value) { Samples()[series].push_back(value); }
 
 bool HasSamples(const std::string& series) {
     const auto found = Samples().find(series);

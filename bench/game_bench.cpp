@@ -97,7 +97,10 @@ BENCHMARK_CAPTURE(MazeStart, size_39, 39)
     ->UseManualTime()
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(MazeStart, size_5, 5)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MazeStart, size_5, 5)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -114,8 +117,8 @@ int main(int argc, char** argv) {
     }
     if (HasSamples("maze_start_39_ms") && HasSamples("maze_start_5_ms")) {
         RecordFigure("maze_start_5_ms", MedianSample("maze_start_5_ms"), "ms");
-        RecordFigure("maze_start_39_vs_5", MedianSample("maze_start_39_ms") /
-                                               MedianSample("maze_start_5_ms"), "x");
+        RecordFigure("maze_start_39_vs_5",
+                     MedianSample("maze_start_39_ms") / MedianSample("maze_start_5_ms"), "x");
     }
     PrintFigures();
     server.reset();

@@ -32,31 +32,13 @@ void Release(void* p) {
 
 }  // namespace
 
-std::size_t HeapLiveBytes() {
-    return live.load();
-}
-std::size_t HeapPeakBytes() {
-    return peak.load();
-}
-void ResetHeapPeak() {
-    peak = live.load();
-}
+std::size_t HeapLiveBytes() { return live.load(); }
+std::size_t HeapPeakBytes() { return peak.load(); }
+void ResetHeapPeak() { peak = live.load(); }
 
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    Release(p);
-}
-void operator delete[](void* p) noexcept {
-    Release(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    Release(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    Release(p);
-}
+void* operator new(std::size_t size) { return Allocate(size); }
+void* operator new[](std::size_t size) { return Allocate(size); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
+void operator delete(void* p, std::size_t) noexcept { Release(p); }
+void operator delete[](void* p, std::size_t) noexcept { Release(p); }

@@ -30,9 +30,7 @@ TextureSet BenchTextures() {
     return set;
 }
 
-std::string Series(const char* kind, int size) {
-    return kind + std::to_string(size);
-}
+std::string Series(const char* kind, int size) { return kind + std::to_string(size); }
 
 double ThreadCpuMs() {
     timespec now{};

@@ -15,7 +15,7 @@ constexpr std::uint8_t CellWall = 128;
 // with one style per grid plane. Built complete by the constructor, read-only afterwards.
 // Cell (x, y, z) fills [x * cellSize, (x + 1) * cellSize) on x, and likewise on y and z.
 class Maze {
-public:
+  public:
     // Draws from rand(): plane styles X, Y, Z, then generation. The texture set must not be
     // empty; the maze keeps a copy of it.
     Maze(int sizeX, int sizeY, int sizeZ, const TextureSet& textureSet);
@@ -38,8 +38,8 @@ public:
 
     double cellSize() const { return cellSize_; }          // 5.0
     double viewDistance() const { return viewDistance_; }  // 35.0
-    Vec3 exitPoint() const { return exitPoint_; }  // lowest corner of the exit marker
-    Vec3 startPosition() const;                    // centre of the first open interior cell
+    Vec3 exitPoint() const { return exitPoint_; }          // lowest corner of the exit marker
+    Vec3 startPosition() const;                            // centre of the first open interior cell
 
     // True when any cell covered by the box [low, high] is a wall (or outside the maze).
     bool boxTouchesWall(const Vec3& low, const Vec3& high) const;
@@ -47,7 +47,7 @@ public:
     // How many attempts the carving took (three rand() draws each); for tools and benchmarks.
     long generationAttempts() const { return generationAttempts_; }
 
-private:
+  private:
     std::vector<std::uint8_t> cells_;
     int sizeX_;
     int sizeY_;

@@ -14,9 +14,7 @@ std::uint8_t* PixelAddress(const SDL_Surface* surface, int x, int y) {
            x * surface->format->BytesPerPixel;
 }
 
-std::uint8_t ByteOf(std::uint32_t pixel, int k) {
-    return (pixel >> (8 * k)) & 0xFF;
-}
+std::uint8_t ByteOf(std::uint32_t pixel, int k) { return (pixel >> (8 * k)) & 0xFF; }
 
 std::uint32_t WithByte(std::uint32_t pixel, int k, std::uint8_t value) {
     const std::uint32_t mask = 0xFFu << (8 * k);

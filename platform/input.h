@@ -9,7 +9,7 @@
 // PollInput (the only writer besides tests) lives in sdl_input.cpp; the queries need no SDL.
 struct InputState {
     std::int8_t keys[key::Last] = {};
-    std::int32_t mouseX = 0;   // pointer position of the last motion event ever seen
+    std::int32_t mouseX = 0;  // pointer position of the last motion event ever seen
     std::int32_t mouseY = 0;
     std::int32_t mouseDX = 0;  // relative motion summed over the latest poll
     std::int32_t mouseDY = 0;

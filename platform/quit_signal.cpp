@@ -6,9 +6,7 @@ namespace {
 
 volatile std::sig_atomic_t quitSignalled = 0;
 
-void OnQuitSignal(int) {
-    quitSignalled = 1;
-}
+void OnQuitSignal(int) { quitSignalled = 1; }
 
 void Install(int signalNumber) {
     struct sigaction action = {};
@@ -27,6 +25,4 @@ void InstallQuitSignalHandlers() {
     Install(SIGTERM);
 }
 
-bool QuitSignalReceived() {
-    return quitSignalled != 0;
-}
+bool QuitSignalReceived() { return quitSignalled != 0; }

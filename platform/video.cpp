@@ -73,6 +73,4 @@ void EndFrame() {
     previousFrameEnd = now;
 }
 
-std::uint32_t Ticks() {
-    return SDL_GetTicks();
-}
+std::uint32_t Ticks() { return SDL_GetTicks(); }

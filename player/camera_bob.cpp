@@ -2,6 +2,4 @@
 
 #include <cmath>
 
-double CameraBob(std::uint32_t ticks) {
-    return 0.2 * std::cos(ticks * 0.0016666666666666668);
-}
+double CameraBob(std::uint32_t ticks) { return 0.2 * std::cos(ticks * 0.0016666666666666668); }

@@ -8,7 +8,7 @@
 // A free-flying viewpoint in a maze: its pose, the maze it moves in (not owned), and six
 // motion rates in [-1, 1]: 0 forward, 1 right, 2 up, 3 yaw, 4 pitch, 5 roll.
 class Player {
-public:
+  public:
     // Takes the start pose's orientation; the position is the maze's start position.
     Player(const Maze& maze, const Pose& start);
 
@@ -32,7 +32,7 @@ public:
     // True when the collision box (half-size 1.2) overlaps a wall cell.
     bool touchesWall() const;
 
-private:
+  private:
     // One piece of a move, short enough that no wall can be skipped.
     void movePieceWithCollision(const Vec3& displacement);
 

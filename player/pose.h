@@ -6,7 +6,7 @@
 // Invariant (kept by the rotations, restored each frame by orthonormalize):
 // right, up and back are unit length and back == cross(right, up).
 class Pose {
-public:
+  public:
     // Position (0,0,0) looking along -z with +y up: OpenGL's own eye frame.
     Pose() = default;
     Pose(const Vec3& position, const Vec3& right, const Vec3& up, const Vec3& back)
@@ -32,7 +32,7 @@ public:
     // Renormalises right and up (when asked) and always rebuilds back from them.
     void orthonormalize(bool renormalize);
 
-private:
+  private:
     Vec3 position_{0, 0, 0};
     Vec3 right_{1, 0, 0};
     Vec3 up_{0, 1, 0};

@@ -26,10 +26,6 @@ void DrawQuadRegion(Vec3 c, Vec3 e1, Vec3 e2, TextureId texture, float s0, float
     glEnd();
 }
 
-void EmitNormal(const Vec3& n) {
-    glNormal3d(n.x, n.y, n.z);
-}
+void EmitNormal(const Vec3& n) { glNormal3d(n.x, n.y, n.z); }
 
-void EmitVertex(const Vec3& v) {
-    glVertex3d(v.x, v.y, v.z);
-}
+void EmitVertex(const Vec3& v) { glVertex3d(v.x, v.y, v.z); }

@@ -110,9 +110,7 @@ void PlaceGlyph(const FT_Bitmap& bitmap, int left, int top, Sheet& sheet) {
 
 }  // namespace
 
-bool HasGlyph(int code) {
-    return (code > 32 && code < 127) || (code > 160 && code < 256);
-}
+bool HasGlyph(int code) { return (code > 32 && code < 127) || (code > 160 && code < 256); }
 
 uint8_t CoverageToGrey(uint8_t coverage) {
     // Thin antialiased edges would otherwise vanish into the key colour; lift them a little.

@@ -32,12 +32,8 @@ struct Sheet {
 };
 
 // Top-left pixel of the cell holding a character code (32..255).
-inline int CellLeft(int code) {
-    return (code % kColumns) * kCell;
-}
-inline int CellTop(int code) {
-    return (code / kColumns - 2) * kCell;
-}
+inline int CellLeft(int code) { return (code % kColumns) * kCell; }
+inline int CellTop(int code) { return (code / kColumns - 2) * kCell; }
 
 // Codes with a visible glyph: not space, not no-break space, not the C1 controls.
 bool HasGlyph(int code);

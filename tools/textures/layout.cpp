@@ -8,9 +8,7 @@
 
 namespace art {
 
-float BlockHit::edge() const {
-    return std::min(std::min(left, right), std::min(top, bottom));
-}
+float BlockHit::edge() const { return std::min(std::min(left, right), std::min(top, bottom)); }
 
 namespace {
 

@@ -6,17 +6,11 @@
 namespace art {
 namespace {
 
-int Wrap(int i, int n) {
-    return ((i % n) + n) % n;
-}
+int Wrap(int i, int n) { return ((i % n) + n) % n; }
 
-float Fade(float t) {
-    return t * t * (3.0f - 2.0f * t);
-}
+float Fade(float t) { return t * t * (3.0f - 2.0f * t); }
 
-float Lerp(float a, float b, float t) {
-    return a + (b - a) * t;
-}
+float Lerp(float a, float b, float t) { return a + (b - a) * t; }
 
 }  // namespace
 

@@ -9,9 +9,7 @@ Rgb Mix(Rgb a, Rgb b, float t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Rgb Scale(Rgb c, float k) {
-    return {c.r * k, c.g * k, c.b * k};
-}
+Rgb Scale(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 
 float Surface::heightWrapped(int x, int y) const {
     x = ((x % size) + size) % size;

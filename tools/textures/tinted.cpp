@@ -11,14 +11,10 @@
 namespace art {
 namespace {
 
-Rgb Grey(float v) {
-    return {v, v, v};
-}
+Rgb Grey(float v) { return {v, v, v}; }
 
 // Centre of pixel (x, y) in tile units.
-float U(int x, int n) {
-    return (static_cast<float>(x) + 0.5f) / static_cast<float>(n);
-}
+float U(int x, int n) { return (static_cast<float>(x) + 0.5f) / static_cast<float>(n); }
 
 RgbImage StoneBlocks(int n) {
     Surface s(n);

@@ -11,9 +11,7 @@
 namespace art {
 namespace {
 
-float U(int x, int n) {
-    return (static_cast<float>(x) + 0.5f) / static_cast<float>(n);
-}
+float U(int x, int n) { return (static_cast<float>(x) + 0.5f) / static_cast<float>(n); }
 
 RgbImage MossyStone(int n) {
     Surface s(n);
@@ -168,8 +166,6 @@ const std::vector<TextureRecipe>& UntintedTextures() {
     return recipes;
 }
 
-RgbImage MakeUntinted(const TextureRecipe& recipe) {
-    return recipe.make(kTextureSize);
-}
+RgbImage MakeUntinted(const TextureRecipe& recipe) { return recipe.make(kTextureSize); }
 
 }  // namespace art
