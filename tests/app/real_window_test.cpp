@@ -6,14 +6,14 @@
 #include <string>
 
 #include "tests/app/screen.h"
+#include "tests/app/sdl_library.h"
 #include "tests/support/display.h"
 #include "tests/support/game_process.h"
 
 namespace {
 
-// The parameter: run on the SDL2-based compatibility library instead of classic SDL 1.2.
-class RealWindow : public testing::TestWithParam<bool> {
-protected:
+class RealWindow : public OnBothSdl {
+  protected:
     GameOptions Options() const {
         GameOptions options;
         options.compatSdl = GetParam();
@@ -97,9 +97,6 @@ TEST_P(RealWindow, TermAndInterruptEndTheGameCleanly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sdl, RealWindow, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) {
-                             return std::string(info.param ? "compat" : "classic");
-                         });
+ORR_ON_BOTH_SDL(RealWindow);
 
 }  // namespace

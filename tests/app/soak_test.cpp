@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "platform/keys.h"
-#include "tests/support/input_script.h"
+#include "tests/app/sdl_library.h"
 #include "tests/support/display.h"
 #include "tests/support/game_process.h"
+#include "tests/support/input_script.h"
 
 namespace {
 
@@ -27,7 +28,9 @@ long ResidentKb(int pid) {
     return 0;
 }
 
-TEST(Soak, HundredMazesThroughTheMenu) {
+class Soak : public OnBothSdl {};
+
+TEST_P(Soak, HundredMazesThroughTheMenu) {
     const std::string stem = "/tmp/orrindel-soak-" + std::to_string(getpid());
     InputScript script;
     long frame = script.tap(3, key::Escape);  // the menu is open at start
@@ -41,6 +44,7 @@ TEST(Soak, HundredMazesThroughTheMenu) {
     script.write(stem + ".script");
 
     GameOptions options;
+    options.compatSdl = GetParam();
     options.env = {"ORRINDEL_FRAME_MS=15", "ORRINDEL_INPUT_SCRIPT=" + stem + ".script",
                    "ORRINDEL_SHIM_LOG=" + stem + ".log",
                    // A small quarantine, so that freed memory held back for use-after-free
@@ -84,5 +88,7 @@ TEST(Soak, HundredMazesThroughTheMenu) {
     std::remove((stem + ".script").c_str());
     std::remove((stem + ".log").c_str());
 }
+
+ORR_ON_BOTH_SDL(Soak);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/app/sdl_library.h"
 #include "tests/support/display.h"
 #include "tests/support/game_process.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 // A scratch folder to run the game from, with a chosen set of files in textures/.
 class GameFolder {
-public:
+  public:
     GameFolder() {
         char pattern[] = "/tmp/orrindel-folder-XXXXXX";
         path_ = mkdtemp(pattern);
@@ -30,9 +31,11 @@ public:
     }
     std::string path() const { return path_.string(); }
 
-private:
+  private:
     fs::path path_;
 };
+
+class StartupFailure : public OnBothSdl {};
 
 int RunToExit(GameProcess& game) { return game.waitExit(20000); }
 
@@ -40,40 +43,41 @@ std::string MissingMessage(const std::string& file) {
     return "Erreur : Le fichier " + file + " requis n'existe pas !!\n";
 }
 
-TEST(StartupFailure, MissingFontEndsWithMessageAndStatus255) {
+TEST_P(StartupFailure, MissingFontEndsWithMessageAndStatus255) {
     GameFolder folder;
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, GetParam()});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/font.bmp"));
 }
 
-TEST(StartupFailure, FontThatIsNoBitmapEndsTheSameWay) {
+TEST_P(StartupFailure, FontThatIsNoBitmapEndsTheSameWay) {
     GameFolder folder;
     folder.write("font.bmp", "this is not an image\n");
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, GetParam()});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/font.bmp"));
 }
 
-TEST(StartupFailure, NoWallTextureAtAllNamesTheFirstTintedFile) {
+TEST_P(StartupFailure, NoWallTextureAtAllNamesTheFirstTintedFile) {
     GameFolder folder;
     folder.copyFromBuild("font.bmp");
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, GetParam()});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/t1.bmp"));
 }
 
-TEST(StartupFailure, BrokenWallTextureIsNamed) {
+TEST_P(StartupFailure, BrokenWallTextureIsNamed) {
     GameFolder folder;
     folder.copyFromBuild("font.bmp");
     folder.copyFromBuild("t1.bmp");
     folder.write("t2.bmp", "BM but not really");
-    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, false});
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), {}, GetParam()});
     EXPECT_EQ(RunToExit(game), 255);
     EXPECT_EQ(game.stdoutText(), MissingMessage("./textures/t2.bmp"));
 }
 
-TEST(StartupFailure, NoDisplayIsReportedWithStatus1) {
+// Classic SDL only: the compatibility library finds a video driver of its own without X.
+TEST(StartupWithoutDisplay, IsReportedWithStatus1) {
     GameProcess game(":4095", GameOptions{});  // a display nobody serves
     // SDL tries its other drivers first (a text-terminal one may draw on stdout); none
     // offers OpenGL, and the game says so instead of running on without a window.
@@ -81,5 +85,7 @@ TEST(StartupFailure, NoDisplayIsReportedWithStatus1) {
     EXPECT_NE(game.stderrText().find("cannot open the video mode"), std::string::npos)
         << game.stderrText();
 }
+
+ORR_ON_BOTH_SDL(StartupFailure);
 
 }  // namespace

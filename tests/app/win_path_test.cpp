@@ -14,11 +14,12 @@
 #include "platform/keys.h"
 #include "platform/video.h"
 #include "player/player.h"
-#include "tests/support/input_script.h"
 #include "tests/app/screen.h"
+#include "tests/app/sdl_library.h"
 #include "tests/player/autopilot.h"
 #include "tests/support/display.h"
 #include "tests/support/game_process.h"
+#include "tests/support/input_script.h"
 
 namespace {
 
@@ -31,8 +32,8 @@ TextureSet BuildTextureSet() {
     TextureSet set;
     auto count = [](char family) {
         int n = 0;
-        while (std::filesystem::exists(BuildDir() + "/textures/" + family +
-                                       std::to_string(n + 1) + ".bmp")) {
+        while (std::filesystem::exists(BuildDir() + "/textures/" + family + std::to_string(n + 1) +
+                                       ".bmp")) {
             ++n;
         }
         return n;
@@ -102,7 +103,9 @@ long WaitForSwaps(const std::string& log, long count, GameProcess& game, int tim
     return seen;
 }
 
-TEST(WinPath, ReachTheExitSeeTheEndScreenThenPlayAFiveMaze) {
+class WinPath : public OnBothSdl {};
+
+TEST_P(WinPath, ReachTheExitSeeTheEndScreenThenPlayAFiveMaze) {
     const TextureSet textures = BuildTextureSet();
     ASSERT_GT(textures.textures.size(), 0u);
 
@@ -128,9 +131,11 @@ TEST(WinPath, ReachTheExitSeeTheEndScreenThenPlayAFiveMaze) {
     const std::string stem = "/tmp/orrindel-win-" + std::to_string(getpid());
     script.write(stem + ".script");
     GameOptions options;
+    options.compatSdl = GetParam();
     options.env = {"ORRINDEL_FAKE_TIME=" + std::to_string(kSeed),
                    "ORRINDEL_FRAME_MS=" + std::to_string(kFrameMs),
-                   "ORRINDEL_INPUT_SCRIPT=" + stem + ".script", "ORRINDEL_SHIM_LOG=" + stem + ".log"};
+                   "ORRINDEL_INPUT_SCRIPT=" + stem + ".script",
+                   "ORRINDEL_SHIM_LOG=" + stem + ".log"};
     GameProcess game(TestDisplay(), options);
 
     // The end screen is the frame after the winning update; then nothing is presented.
@@ -159,5 +164,7 @@ TEST(WinPath, ReachTheExitSeeTheEndScreenThenPlayAFiveMaze) {
     std::remove((stem + ".script").c_str());
     std::remove((stem + ".log").c_str());
 }
+
+ORR_ON_BOTH_SDL(WinPath);
 
 }  // namespace
