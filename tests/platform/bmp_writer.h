@@ -15,13 +15,20 @@ struct BmpImage {
     int width = 0;
     int height = 0;
     std::vector<BmpColour> pixels;  // top row first
-    BmpColour at(int x, int y) const { return pixels[y * width + x]; }
 };
+
+template <typename ColourAt>  // BmpColour(int x, int y)
+BmpImage MakeBmpImage(int width, int height, ColourAt colourAt) {
+    BmpImage image{width, height, {}};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.pixels.push_back(colourAt(x, y));
+        }
+    }
+    return image;
+}
 
 // bitsPerPixel: 8 (palette of the image's distinct colours, at most 256), 16 (5-5-5: each
 // component keeps its top 5 bits), 24, or 32 (fourthByte fills the unused byte).
 void WriteBmp(const std::string& path, const BmpImage& image, int bitsPerPixel,
               std::uint8_t fourthByte = 0);
-
-// A small image of distinct, unsymmetric colours (red, green and blue all differ).
-BmpImage TestPattern(int width, int height);
