@@ -13,6 +13,7 @@ namespace {
 
 // A 2 x 2 texture, first row (t = 0) red, green; second row blue, white. Alpha 0: drawn.
 TextureId FourColourTexture() {
+    OpenGameWindow();
     const std::uint8_t texels[] = {255, 0, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 255, 255, 255, 0};
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -39,12 +40,9 @@ void FillScreen(TextureId texture, float s0, float t0, float s1, float t1) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-bool Is(const Rgb& p, int r, int g, int b) {
-    return p.r == r && p.g == g && p.b == b;
-}
+bool Is(const Rgb& p, int r, int g, int b) { return p.r == r && p.g == g && p.b == b; }
 
 TEST(Quad, FirstTextureRowAtTheFarEdgeAndRegionsCropTheTexture) {
-    OpenGameWindow();
     const TextureId texture = FourColourTexture();
 
     FillScreen(texture, 0, 0, 1, 1);
@@ -61,17 +59,18 @@ TEST(Quad, FirstTextureRowAtTheFarEdgeAndRegionsCropTheTexture) {
 }
 
 TEST(Quad, KeepTextureDrawsWithTheBoundTexture) {
-    OpenGameWindow();
     const TextureId texture = FourColourTexture();
     const TextureId other = FourColourTexture();
+    const auto bound = [] {
+        GLint name = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+        return static_cast<TextureId>(name);
+    };
     glBindTexture(GL_TEXTURE_2D, texture);
     DrawQuad({0, 0, -5}, {1, 0, 0}, {0, 1, 0}, KeepTexture);
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(static_cast<TextureId>(bound), texture);
+    EXPECT_EQ(bound(), texture);
     DrawQuad({0, 0, -5}, {1, 0, 0}, {0, 1, 0}, other);
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    EXPECT_EQ(static_cast<TextureId>(bound), other);
+    EXPECT_EQ(bound(), other);
 }
 
 }  // namespace
