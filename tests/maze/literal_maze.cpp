@@ -1,5 +1,6 @@
 #include "tests/maze/literal_maze.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -76,11 +77,8 @@ class LiteralCarving {
         int a = -1;
         int b = -1;
         for (int i = 0; i < 6; ++i) {
-            if (n[i] == -1) {
-                continue;
-            }
             for (int j = i + 1; j < 6; ++j) {
-                if (n[j] != -1 && n[j] != n[i]) {
+                if (n[i] != -1 && n[j] != -1 && n[j] != n[i]) {
                     a = i;
                     b = j;
                 }
@@ -91,11 +89,7 @@ class LiteralCarving {
         }
         int distinct = 0;
         for (int i = 0; i < 6; ++i) {
-            bool first = n[i] != -1;
-            for (int j = 0; j < i && first; ++j) {
-                first = n[j] != n[i];
-            }
-            distinct += first ? 1 : 0;
+            distinct += n[i] != -1 && std::find(n, n + i, n[i]) == n + i ? 1 : 0;
         }
         maze_.crowdedJoins += distinct >= 3 ? 1 : 0;
         ++maze_.joins;

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "maze/maze.h"
@@ -12,27 +11,23 @@
 namespace {
 
 struct DumpRun {
-    int status = -1;
+    int status;
     std::string out;
     std::string err;
 };
 
 DumpRun RunDump(const std::string& args) {
-    const std::string errPath = "maze_dump_test_" + std::to_string(getpid()) + ".err";
-    const std::string command = std::string(MAZE_DUMP) + " " + args + " 2>" + errPath;
-    DumpRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        run.out.append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errPath);
-    run.err.assign(std::istreambuf_iterator<char>(err), {});
-    std::remove(errPath.c_str());
-    return run;
+    const std::string base = "maze_dump_test_" + std::to_string(getpid());
+    const int status = std::system(
+        (std::string(MAZE_DUMP) + " " + args + " >" + base + ".out 2>" + base + ".err").c_str());
+    auto slurp = [](const std::string& path) {
+        std::ifstream in(path);
+        std::string text{std::istreambuf_iterator<char>(in), {}};
+        std::remove(path.c_str());
+        return text;
+    };
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(base + ".out"),
+            slurp(base + ".err")};
 }
 
 TEST(MazeDump, PrintsTheGamesMazeSliceBySlice) {
@@ -52,12 +47,11 @@ TEST(MazeDump, PrintsTheGamesMazeSliceBySlice) {
         }
     }
     EXPECT_EQ(run.out, expected);
-    EXPECT_NE(run.err.find("open cells: 249\n"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("rooms: 125\n"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("attempts: " + std::to_string(maze.generationAttempts()) + "\n"),
-              std::string::npos)
-        << run.err;
-    EXPECT_NE(run.err.find("build time: "), std::string::npos) << run.err;
+    const std::string attempts = std::to_string(maze.generationAttempts());
+    for (const std::string line : {"open cells: 249\n", "rooms: 125\n", "build time: "}) {
+        EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+    }
+    EXPECT_NE(run.err.find("attempts: " + attempts + "\n"), std::string::npos) << run.err;
 }
 
 TEST(MazeDump, RefusesArgumentsTheGameCannotBuild) {

@@ -3,10 +3,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
-#include "maze/maze.h"
 #include "tests/support/display.h"
 
 namespace {
@@ -21,16 +19,6 @@ TEST(LoadTextureSet, LoadsEveryGeneratedTextureTintedFirst) {
     EXPECT_EQ(distinct.size(), set.textures.size());
     for (TextureId name : set.textures) {
         EXPECT_EQ(glIsTexture(name), GL_TRUE) << name;
-    }
-
-    // A maze keeps its own copy and only ever points into it.
-    std::srand(4);
-    const Maze maze(11, 11, 11, set);
-    EXPECT_EQ(maze.textures(), set.textures);
-    for (const auto* planes : {&maze.planesX(), &maze.planesY(), &maze.planesZ()}) {
-        for (const PlaneStyle& style : *planes) {
-            EXPECT_LT(style.textureIndex, set.textures.size());
-        }
     }
 }
 
