@@ -23,39 +23,57 @@ constexpr int kMaxMousePerFrame = 60;  // 0.2 radians
 constexpr double kFacingTolerance = 0.02;
 constexpr double kTurnAtRate = 0.2;
 
-double Dot(const Vec3& a, const Vec3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
+constexpr int kSteps[6][3] = {{-1, 0, 0}, {1, 0, 0}, {0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}};
+
+double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 int MousePixels(double radians) {
     return std::clamp(static_cast<int>(std::lround(radians * 300.0)), -kMaxMousePerFrame,
                       kMaxMousePerFrame);
 }
 
+// A rate after one frame with the adding key, the subtracting key, both or neither held.
+double NextRate(double rate, bool add, bool subtract) {
+    if (!add && !subtract) {
+        return rate * kDamping;
+    }
+    return std::clamp(rate + (add ? kRateStep : 0.0) - (subtract ? kRateStep : 0.0), -1.0, 1.0);
+}
+
+struct Cell {
+    int x, y, z;
+};
+
+Cell CellOf(const Maze& maze, const Vec3& p) {
+    const double size = maze.cellSize();
+    return {static_cast<int>(std::floor(p.x / size)), static_cast<int>(std::floor(p.y / size)),
+            static_cast<int>(std::floor(p.z / size))};
+}
+
+Vec3 CentreOf(const Maze& maze, const Cell& c) {
+    const double size = maze.cellSize();
+    return {(c.x + 0.5) * size, (c.y + 0.5) * size, (c.z + 0.5) * size};
+}
+
+bool Holds(const PilotInput& input, int key) {
+    return std::find(input.keys.begin(), input.keys.end(), key) != input.keys.end();
+}
+
 }  // namespace
 
 Autopilot::Autopilot(const Maze& maze) : maze_(maze) {
-    const int nx = maze.sizeX();
-    const int ny = maze.sizeY();
-    const int nz = maze.sizeZ();
-    exitCell_ = cellOf(maze.exitPoint());
-    distance_.assign(static_cast<std::size_t>(nx) * ny * nz, -1);
-
-    std::deque<Cell> queue{exitCell_};
-    distance_[maze.cellIndex(exitCell_.x, exitCell_.y, exitCell_.z)] = 0;
+    const Cell exit = CellOf(maze, maze.exitPoint());
+    distance_.assign(static_cast<std::size_t>(maze.sizeX()) * maze.sizeY() * maze.sizeZ(), -1);
+    distance_[maze.cellIndex(exit.x, exit.y, exit.z)] = 0;
+    std::deque<Cell> queue{exit};
     while (!queue.empty()) {
         const Cell c = queue.front();
         queue.pop_front();
         const int d = distance_[maze.cellIndex(c.x, c.y, c.z)];
-        const Cell next[6] = {{c.x - 1, c.y, c.z}, {c.x + 1, c.y, c.z}, {c.x, c.y - 1, c.z},
-                              {c.x, c.y + 1, c.z}, {c.x, c.y, c.z - 1}, {c.x, c.y, c.z + 1}};
-        for (const Cell& n : next) {
-            if (maze.isWall(n.x, n.y, n.z)) {
-                continue;
-            }
-            int& seen = distance_[maze.cellIndex(n.x, n.y, n.z)];
-            if (seen < 0) {
-                seen = d + 1;
+        for (const auto& s : kSteps) {
+            const Cell n{c.x + s[0], c.y + s[1], c.z + s[2]};
+            if (distanceToExit(n.x, n.y, n.z) == -1 && !maze.isWall(n.x, n.y, n.z)) {
+                distance_[maze.cellIndex(n.x, n.y, n.z)] = d + 1;
                 queue.push_back(n);
             }
         }
@@ -63,88 +81,61 @@ Autopilot::Autopilot(const Maze& maze) : maze_(maze) {
 }
 
 int Autopilot::distanceToExit(int x, int y, int z) const {
-    if (maze_.isWall(x, y, z)) {
-        return -1;
-    }
-    return distance_[maze_.cellIndex(x, y, z)];
-}
-
-Autopilot::Cell Autopilot::cellOf(const Vec3& position) const {
-    const double size = maze_.cellSize();
-    return {static_cast<int>(std::floor(position.x / size)),
-            static_cast<int>(std::floor(position.y / size)),
-            static_cast<int>(std::floor(position.z / size))};
-}
-
-Vec3 Autopilot::centreOf(const Cell& cell) const {
-    const double size = maze_.cellSize();
-    return {(cell.x + 0.5) * size, (cell.y + 0.5) * size, (cell.z + 0.5) * size};
+    return maze_.isWall(x, y, z) ? -1 : distance_[maze_.cellIndex(x, y, z)];
 }
 
 PilotInput Autopilot::decide(const Pose& pose, const std::array<double, 6>& rates,
                              double frameMs) const {
     PilotInput input;
-    const Cell here = cellOf(pose.position());
+    const Cell here = CellOf(maze_, pose.position());
     const int d = distanceToExit(here.x, here.y, here.z);
 
     // The target is the far end of the straight run of the path that starts here.
-    Vec3 target = centreOf(here);
-    Vec3 heading;
-    bool moving = false;
-    if (d > 0) {
-        const int steps[6][3] = {{-1, 0, 0}, {1, 0, 0},  {0, -1, 0},
-                                 {0, 1, 0},  {0, 0, -1}, {0, 0, 1}};
-        for (const auto& s : steps) {
-            if (distanceToExit(here.x + s[0], here.y + s[1], here.z + s[2]) == d - 1) {
-                Cell end{here.x + s[0], here.y + s[1], here.z + s[2]};
-                int left = d - 1;
-                while (left > 0 &&
-                       distanceToExit(end.x + s[0], end.y + s[1], end.z + s[2]) == left - 1) {
-                    end = {end.x + s[0], end.y + s[1], end.z + s[2]};
-                    --left;
-                }
-                heading = Vec3(s[0], s[1], s[2]);
-                target = centreOf(end);
-                moving = true;
-                break;
-            }
-        }
-    }
-
-    // Face the run before flying it; turn only when nearly at rest, then hold still.
     const Vec3 forward = -pose.back();
-    if (moving && Dot(heading, forward) < std::cos(kFacingTolerance)) {
-        target = centreOf(here);
-        const bool slow = std::abs(rates[0]) < kTurnAtRate && std::abs(rates[1]) < kTurnAtRate &&
-                          std::abs(rates[2]) < kTurnAtRate;
-        if (slow) {
-            const double f = Dot(heading, forward);
-            const double r = Dot(heading, pose.right());
-            const double u = Dot(heading, pose.up());
-            input.mouseDX = MousePixels(std::atan2(r, f));                  // right turns right
-            input.mouseDY = -MousePixels(std::atan2(u, std::hypot(f, r)));  // away raises
+    Vec3 target = CentreOf(maze_, here);
+    const auto step = std::find_if(std::begin(kSteps), std::end(kSteps), [&](const auto& s) {
+        return d > 0 && distanceToExit(here.x + s[0], here.y + s[1], here.z + s[2]) == d - 1;
+    });
+    if (step != std::end(kSteps)) {
+        const auto& s = *step;
+        Cell end = here;
+        for (int left = d;
+             left > 0 && distanceToExit(end.x + s[0], end.y + s[1], end.z + s[2]) == left - 1;
+             --left) {
+            end = {end.x + s[0], end.y + s[1], end.z + s[2]};
+        }
+        target = CentreOf(maze_, end);
+
+        // Face the run before flying it; turn only when nearly at rest, then hold still.
+        const Vec3 heading(s[0], s[1], s[2]);
+        const double f = Dot(heading, forward);
+        if (f < std::cos(kFacingTolerance)) {
+            target = CentreOf(maze_, here);
+            if (std::abs(rates[0]) < kTurnAtRate && std::abs(rates[1]) < kTurnAtRate &&
+                std::abs(rates[2]) < kTurnAtRate) {
+                const double r = Dot(heading, pose.right());
+                const double u = Dot(heading, pose.up());
+                input.mouseDX = MousePixels(std::atan2(r, f));                  // right turns right
+                input.mouseDY = -MousePixels(std::atan2(u, std::hypot(f, r)));  // away raises
+            }
         }
     }
 
     // Per translation rate, the key (or none) whose resulting rate, held for this frame and
     // then released, would stop the player closest to the target along that axis.
-    const double k = frameMs / 15.0;
     const Vec3 error = target - pose.position();
     const double along[3] = {Dot(error, forward), Dot(error, pose.right()), Dot(error, pose.up())};
     for (int i = 0; i < 3; ++i) {
-        const double r = rates[i];
-        const double options[3] = {r * kDamping, std::min(r + kRateStep, 1.0),
-                                   std::max(r - kRateStep, -1.0)};
-        int best = 0;
-        double bestMiss = 0;
-        for (int o = 0; o < 3; ++o) {
-            const double travel = k * kMoveSpeed * options[o] * (1.0 + kCoastFrames);
-            const double miss = std::abs(along[i] - travel);
-            if (o == 0 || miss < bestMiss) {
-                best = o;
-                bestMiss = miss;
-            }
-        }
+        const double options[3] = {NextRate(rates[i], false, false),
+                                   NextRate(rates[i], true, false),
+                                   NextRate(rates[i], false, true)};
+        const auto miss = [&](double rate) {
+            return std::abs(along[i] - frameMs / 15.0 * kMoveSpeed * rate * (1.0 + kCoastFrames));
+        };
+        const int best = static_cast<int>(
+            std::min_element(std::begin(options), std::end(options),
+                             [&](double a, double b) { return miss(a) < miss(b); }) -
+            std::begin(options));
         if (best == 1) {
             input.keys.push_back(kAddKeys[i]);
         } else if (best == 2) {
@@ -157,20 +148,7 @@ PilotInput Autopilot::decide(const Pose& pose, const std::array<double, 6>& rate
 PilotInput Autopilot::decide(const Pose& pose, double frameMs) {
     const PilotInput input = decide(pose, rates_, frameMs);
     for (int i = 0; i < 6; ++i) {
-        const bool add =
-            std::find(input.keys.begin(), input.keys.end(), kAddKeys[i]) != input.keys.end();
-        const bool subtract =
-            std::find(input.keys.begin(), input.keys.end(), kSubtractKeys[i]) != input.keys.end();
-        if (add) {
-            rates_[i] += kRateStep;
-        }
-        if (subtract) {
-            rates_[i] -= kRateStep;
-        }
-        if (!add && !subtract) {
-            rates_[i] *= kDamping;
-        }
-        rates_[i] = std::clamp(rates_[i], -1.0, 1.0);
+        rates_[i] = NextRate(rates_[i], Holds(input, kAddKeys[i]), Holds(input, kSubtractKeys[i]));
     }
     return input;
 }

@@ -35,15 +35,8 @@ class Autopilot {
     int distanceToExit(int x, int y, int z) const;
 
   private:
-    struct Cell {
-        int x, y, z;
-    };
-    Cell cellOf(const Vec3& position) const;
-    Vec3 centreOf(const Cell& cell) const;
-
     const Maze& maze_;
-    Cell exitCell_{};
-    std::vector<int> distance_;
+    std::vector<int> distance_;  // per cell index; -1 for walls
     std::array<double, 6> rates_{};
 };
 

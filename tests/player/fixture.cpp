@@ -34,21 +34,22 @@ Pose PoseAt(const Vec3& position) {
     return pose;
 }
 
-Vec3 CellCentre(const Maze& maze, int x, int y, int z) {
-    const double c = maze.cellSize();
-    return {(x + 0.5) * c, (y + 0.5) * c, (z + 0.5) * c};
-}
-
-double Dot(const Vec3& a, const Vec3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
+::testing::AssertionResult Near(const Vec3& actual, const Vec3& expected, double tolerance) {
+    const Vec3 d = actual - expected;
+    if (std::abs(d.x) <= tolerance && std::abs(d.y) <= tolerance && std::abs(d.z) <= tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "(" << actual.x << ", " << actual.y << ", " << actual.z << ") is not within "
+           << tolerance << " of (" << expected.x << ", " << expected.y << ", " << expected.z << ")";
 }
 
 double FrameError(const Pose& pose) {
+    const auto dot = [](const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; };
     const Vec3 r = pose.right();
     const Vec3 u = pose.up();
     const Vec3 b = pose.back();
-    const Vec3 handed = cross(r, u) - b;
     return std::max({std::abs(length(r) - 1), std::abs(length(u) - 1), std::abs(length(b) - 1),
-                     std::abs(Dot(r, u)), std::abs(Dot(r, b)), std::abs(Dot(u, b)),
-                     length(handed)});
+                     std::abs(dot(r, u)), std::abs(dot(r, b)), std::abs(dot(u, b)),
+                     length(cross(r, u) - b)});
 }

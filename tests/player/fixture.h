@@ -4,6 +4,8 @@
 #include <functional>
 #include <memory>
 
+#include <gtest/gtest.h>
+
 #include "maze/maze.h"
 #include "player/pose.h"
 #include "player/vec3.h"
@@ -22,10 +24,8 @@ void ResetInput(std::uint32_t frameMs = 15);
 // The default orientation (looking along -z, +y up) at a position.
 Pose PoseAt(const Vec3& position);
 
-// Centre of cell (x, y, z) in world units.
-Vec3 CellCentre(const Maze& maze, int x, int y, int z);
-
-double Dot(const Vec3& a, const Vec3& b);
+// Success when every component of actual is within tolerance of expected.
+::testing::AssertionResult Near(const Vec3& actual, const Vec3& expected, double tolerance);
 
 // Largest deviation of the frame from orthonormal and right-handed: unit lengths, zero dot
 // products, back == cross(right, up).
