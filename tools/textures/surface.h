@@ -41,4 +41,7 @@ double MeanLuminance(const RgbImage& image);
 // short); keeps the pattern's contrast proportionate.
 void MatchMeanLuminance(RgbImage& image, double target);
 
+// Centre of pixel x of an n-pixel tile, in tile units (0..1).
+inline float U(int x, int n) { return (static_cast<float>(x) + 0.5f) / static_cast<float>(n); }
+
 }  // namespace art

@@ -13,9 +13,6 @@ namespace {
 
 Rgb Grey(float v) { return {v, v, v}; }
 
-// Centre of pixel (x, y) in tile units.
-float U(int x, int n) { return (static_cast<float>(x) + 0.5f) / static_cast<float>(n); }
-
 RgbImage StoneBlocks(int n) {
     Surface s(n);
     for (int y = 0; y < n; ++y) {

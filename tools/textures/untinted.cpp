@@ -11,8 +11,6 @@
 namespace art {
 namespace {
 
-float U(int x, int n) { return (static_cast<float>(x) + 0.5f) / static_cast<float>(n); }
-
 RgbImage MossyStone(int n) {
     Surface s(n);
     const Rgb stoneA{0.62f, 0.62f, 0.58f};
