@@ -28,6 +28,7 @@
 #include "render/scene.h"
 #include "render/visible_range.h"
 #include "render/wall_faces.h"
+#include "tests/support/display.h"
 #include "tests/support/xvfb.h"
 
 namespace {
@@ -126,20 +127,7 @@ void DrawFrame(const Shot& shot) {
     draw(*shot.maze, pose);
 }
 
-void SaveFrame(const std::string& path) {
-    std::vector<unsigned char> rgb(kWidth * kHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    const std::string command = "convert -flip ppm:- '" + path + "'";
-    FILE* pipe = popen(command.c_str(), "w");
-    if (pipe == nullptr) {
-        return;
-    }
-    std::fprintf(pipe, "P6\n%d %d\n255\n", kWidth, kHeight);
-    std::fwrite(rgb.data(), 1, rgb.size(), pipe);
-    pclose(pipe);
-}
+void SaveFrame(const std::string& path) { SaveRgbPng(path, ReadFrameRgb()); }
 
 void SaveShots(const std::string& dir) {
     const Maze& large = *world->large;
