@@ -13,10 +13,6 @@
 
 namespace {
 
-// Menu results besides a maze size.
-constexpr int kMenuClosed = -1;
-constexpr int kQuit = 1;
-constexpr int kSmallestSize = 5;
 constexpr int kSizeAfterWin = 5;
 
 // The end screen stays up, time frozen, until Return.
@@ -33,8 +29,8 @@ void ShowEndScreen(TextureId font, std::uint32_t startTicks) {
 // Each frame:
 //   input latches -> Escape toggles the menu -> camera -> maze -> time line -> menu
 //   -> (menu closed) player motion and exit test -> present.
-// The menu result of the frame decides what follows: -1/0 play on, 1 quit at once
-// (nothing presented), 5..39 present the "Building maze" frame and hand the size back.
+// The menu result of the frame decides what follows: closed or open play on, Quit ends at
+// once (nothing presented), a size presents the "Building maze" frame and hands it back.
 int PlayLoop(MenuPage& menuRoot, TextureId font, int& mazeSize, const TextureSet& wallTextures) {
     const Maze maze(mazeSize, mazeSize, mazeSize, wallTextures);
     Player player(maze, Pose());
@@ -51,17 +47,17 @@ int PlayLoop(MenuPage& menuRoot, TextureId font, int& mazeSize, const TextureSet
         draw(maze, view);
         DrawHud(font, static_cast<int>(Ticks() - startTicks), 0);
         mazeSize = MenuFrame(menuRoot, font);
-        if (mazeSize == kMenuClosed && player.update()) {
+        if (mazeSize == MenuClosed && player.update()) {
             ShowEndScreen(font, startTicks);
             menuRoot.SetVisible(0);
             mazeSize = kSizeAfterWin;
             return 0;
         }
-        if (mazeSize == kQuit) {
+        if (mazeSize == MenuQuit) {
             return -1;
         }
         EndFrame();
-        if (mazeSize >= kSmallestSize) {
+        if (IsMazeSize(mazeSize)) {
             menuRoot.SetVisible(0);
             return 0;
         }

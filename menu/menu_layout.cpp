@@ -1,5 +1,7 @@
 #include "menu/menu_layout.h"
 
+#include "menu/menu_page.h"
+
 namespace {
 constexpr Colour red{1.0f, 0.0f, 0.0f};
 constexpr Colour yellow{1.0f, 1.0f, 0.0f};
@@ -10,10 +12,10 @@ constexpr Colour cyan{0.0f, 1.0f, 1.0f};
 std::vector<TextLine> MenuScreenLines(int result, const std::vector<std::string>& lines,
                                       unsigned highlighted) {
     std::vector<TextLine> out;
-    if (result < 0 || result == 1) {
+    if (result == MenuClosed || result == MenuQuit) {
         return out;
     }
-    if (result > 0) {
+    if (IsMazeSize(result)) {
         // Stays on screen while the chosen maze is built; drawn in the HUD's yellow.
         out.push_back({"Building maze... Please wait...",
                        {-20, -10, -50},

@@ -33,7 +33,7 @@ void MenuPage::Reset() {
 int MenuPage::HandleInput(std::vector<std::string>& lines, unsigned& highlighted) {
     highlighted = 0;
     if (visible == 0) {
-        return -1;
+        return MenuClosed;
     }
     MenuPage* node = this;
     while (node->activeChild != nullptr) {
@@ -62,7 +62,7 @@ int MenuPage::HandleInput(std::vector<std::string>& lines, unsigned& highlighted
         node->activeChild = node->items[node->selected - 1].target.get();
     }
     highlighted = node->selected;
-    return 0;
+    return MenuOpen;
 }
 
 void MenuPage::DestroyTree() {
@@ -77,7 +77,7 @@ void MenuPage::DestroyTree() {
 
 std::unique_ptr<MenuPage> BuildMenu() {
     auto root = std::make_unique<MenuPage>("Menu");
-    auto quit = std::make_unique<MenuPage>("Quit", 1);
+    auto quit = std::make_unique<MenuPage>("Quit", MenuQuit);
 
     struct Level {
         const char* title;

@@ -7,6 +7,13 @@
 
 class MenuPage;
 
+// The menu result of a frame, the one value the menu hands the play loop: one of these, or
+// the size of the maze to build next (5 to 39).
+constexpr int MenuClosed = -1;
+constexpr int MenuOpen = 0;  // a page is shown, nothing chosen
+constexpr int MenuQuit = 1;
+constexpr bool IsMazeSize(int result) { return result >= 5; }
+
 // A line of a page: its text (a copy of the target's title) and the node it leads to.
 struct MenuItem {
     std::string label;
@@ -23,7 +30,7 @@ class MenuPage {
   public:
     // A page: selected 1 (the first item), closed, value 0, no items.
     explicit MenuPage(std::string title);
-    // An action: value 1 quits, 5..39 is a maze size.
+    // An action: its value is MenuQuit or a maze size.
     MenuPage(std::string label, std::int32_t value);
 
     // Appends child as a new line labelled with its title; returns the number of items.
@@ -37,8 +44,8 @@ class MenuPage {
 
     // One frame of the menu, called on the root. Fills lines with the displayed page's
     // title and item labels and highlighted with its selected line, reading Up, Down and
-    // Return (in that order, clearing them). Returns -1 for a closed root, 0 while a page
-    // is displayed, or the value of the action at the end of the chain.
+    // Return (in that order, clearing them). Returns MenuClosed for a closed root, MenuOpen
+    // while a page is displayed, or the value of the action at the end of the chain.
     int HandleInput(std::vector<std::string>& lines, unsigned& highlighted);
 
     // Frees every node below this one; the node itself is left with no items.

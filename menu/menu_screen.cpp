@@ -13,7 +13,7 @@ int MenuFrame(MenuPage& root, TextureId font) {
     std::vector<std::string> lines;
     unsigned highlighted = 0;
     const int result = root.HandleInput(lines, highlighted);
-    if (result == -1) {
+    if (result == MenuClosed) {
         return result;
     }
     BeginOverlay();

@@ -4,6 +4,6 @@
 #include "platform/texture.h"
 
 // The menu's part of a frame: runs the menu model on root, draws the result over the scene
-// already in the frame and returns it (-1 closed, 0 page shown, 1 Quit, 5..39 a maze size).
+// already in the frame and returns it (see the menu results in menu_page.h).
 // A closed menu touches no GL state.
 int MenuFrame(MenuPage& root, TextureId font);
