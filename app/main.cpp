@@ -17,8 +17,7 @@ int main(int /*argc*/, char** /*argv*/) {
 
     // Loaded once and shared by every maze: texture names are never deleted, so loading
     // them per maze would leak video memory with every maze played.
-    TextureSet wallTextures;
-    loadTextureSet(wallTextures.textures, wallTextures.tintedCount);
+    const TextureSet wallTextures = loadTextureSet();
 
     std::unique_ptr<MenuPage> menu = BuildMenu();
     menu->SetVisible(1);  // the first maze is shown behind the open menu

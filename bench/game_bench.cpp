@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "bench/figures.h"
+#include "harness/game_process.h"
+#include "harness/input_script.h"
+#include "harness/xvfb.h"
 #include "platform/keys.h"
-#include "tests/support/game_process.h"
-#include "tests/support/input_script.h"
-#include "tests/support/xvfb.h"
 
 namespace {
 

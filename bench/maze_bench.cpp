@@ -12,8 +12,8 @@
 
 #include "bench/figures.h"
 #include "bench/heap_counter.h"
+#include "harness/literal_maze.h"
 #include "maze/maze.h"
-#include "tests/maze/literal_maze.h"
 
 namespace {
 

@@ -22,14 +22,14 @@
 #include <vector>
 
 #include "bench/figures.h"
+#include "harness/frame.h"
+#include "harness/xvfb.h"
 #include "maze/maze.h"
 #include "maze/texture_set_loader.h"
 #include "platform/video.h"
 #include "render/scene.h"
 #include "render/visible_range.h"
 #include "render/wall_faces.h"
-#include "tests/support/display.h"
-#include "tests/support/xvfb.h"
 
 namespace {
 
@@ -222,7 +222,7 @@ int main(int argc, char** argv) {
     static Xvfb xvfb;
     setenv("DISPLAY", xvfb.display().c_str(), 1);
     InitVideo(kWidth, kHeight, 32, 1);
-    const TextureSet textures = LoadTextureSet();
+    const TextureSet textures = loadTextureSet();
     World w;
     std::srand(1);
     w.large = std::make_unique<Maze>(39, 39, 39, textures);

@@ -5,10 +5,10 @@
 #include <csignal>
 #include <string>
 
+#include "harness/game_process.h"
 #include "tests/app/screen.h"
 #include "tests/app/sdl_library.h"
 #include "tests/support/display.h"
-#include "tests/support/game_process.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "harness/game_process.h"
+#include "harness/input_script.h"
 #include "platform/keys.h"
 #include "tests/app/sdl_library.h"
 #include "tests/support/display.h"
-#include "tests/support/game_process.h"
-#include "tests/support/input_script.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
+#include "harness/game_process.h"
 #include "tests/app/sdl_library.h"
 #include "tests/support/display.h"
-#include "tests/support/game_process.h"
 
 namespace fs = std::filesystem;
 

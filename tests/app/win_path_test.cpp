@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 
+#include "harness/game_process.h"
+#include "harness/input_script.h"
 #include "maze/maze.h"
 #include "platform/input.h"
 #include "platform/keys.h"
@@ -18,8 +20,6 @@
 #include "tests/app/sdl_library.h"
 #include "tests/player/autopilot.h"
 #include "tests/support/display.h"
-#include "tests/support/game_process.h"
-#include "tests/support/input_script.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "harness/literal_maze.h"
 #include "maze/maze.h"
-#include "tests/maze/literal_maze.h"
 
 namespace {
 

@@ -15,9 +15,7 @@ namespace fs = std::filesystem;
 void LoadFrom(const fs::path& dir) {
     fs::current_path(dir);
     dup2(STDERR_FILENO, STDOUT_FILENO);
-    std::vector<TextureId> textures;
-    int tinted = 0;
-    loadTextureSet(textures, tinted);
+    loadTextureSet();
 }
 
 TEST(TextureSetFailure, StopsNamingTheMissingOrUnreadableFile) {

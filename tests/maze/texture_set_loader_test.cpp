@@ -12,7 +12,7 @@ namespace {
 // The build's generated textures/ folder (the working directory of the tests).
 TEST(LoadTextureSet, LoadsEveryGeneratedTextureTintedFirst) {
     OpenGameWindow();
-    const TextureSet set = LoadTextureSet();
+    const TextureSet set = loadTextureSet();
     ASSERT_EQ(set.textures.size(), static_cast<std::size_t>(ORR_TINTED_COUNT + ORR_UNTINTED_COUNT));
     EXPECT_EQ(set.tintedCount, ORR_TINTED_COUNT);
     const std::set<TextureId> distinct(set.textures.begin(), set.textures.end());

@@ -25,7 +25,7 @@ constexpr double kFar = 10000.0;
 std::unique_ptr<Maze> MakeMaze(int size, unsigned seed) {
     static const TextureSet textures = [] {
         OpenGameWindow();
-        return LoadTextureSet();
+        return loadTextureSet();
     }();
     std::srand(seed);
     return std::make_unique<Maze>(size, size, size, textures);

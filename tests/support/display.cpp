@@ -1,11 +1,5 @@
 #include "tests/support/display.h"
 
-#include <GL/gl.h>
-#include <SDL.h>
-
-#include <algorithm>
-#include <cstdio>
-
 #include "platform/video.h"
 
 void OpenGameWindow() {
@@ -14,34 +8,4 @@ void OpenGameWindow() {
         InitVideo(kFrameWidth, kFrameHeight, 32, 1);
         open = true;
     }
-}
-
-std::vector<std::uint8_t> ReadFrameRgb() {
-    std::vector<std::uint8_t> bottomUp(kFrameWidth * kFrameHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, kFrameWidth, kFrameHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    std::vector<std::uint8_t> frame(bottomUp.size());
-    const int row = kFrameWidth * 3;
-    for (int y = 0; y < kFrameHeight; ++y) {
-        std::copy_n(bottomUp.begin() + (kFrameHeight - 1 - y) * row, row, frame.begin() + y * row);
-    }
-    return frame;
-}
-
-Rgb PixelAt(const std::vector<std::uint8_t>& frame, int x, int y, int width) {
-    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-    return {frame[i], frame[i + 1], frame[i + 2]};
-}
-
-void SaveRgbPng(const std::string& path, const std::vector<std::uint8_t>& rgb, int width,
-                int height) {
-    const std::string command = "convert ppm:- '" + path + "'";
-    FILE* pipe = popen(command.c_str(), "w");
-    if (pipe == nullptr) {
-        return;
-    }
-    std::fprintf(pipe, "P6\n%d %d\n255\n", width, height);
-    std::fwrite(rgb.data(), 1, rgb.size(), pipe);
-    pclose(pipe);
 }

@@ -4,9 +4,9 @@
 
 #include <cstdlib>
 
+#include "harness/keep_gl_driver.h"
+#include "harness/xvfb.h"
 #include "tests/support/display.h"
-#include "tests/support/keep_gl_driver.h"
-#include "tests/support/xvfb.h"
 
 namespace {
 Xvfb* server = nullptr;

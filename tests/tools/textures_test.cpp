@@ -32,13 +32,9 @@ std::vector<RgbImage> LoadFamily(char prefix) {
     }
 }
 
-bool PowerOfTwo(int n) {
-    return n > 0 && (n & (n - 1)) == 0;
-}
+bool PowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
-double Luma(const uint8_t* p) {
-    return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
-}
+double Luma(const uint8_t* p) { return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2]; }
 
 double LumaSpread(const RgbImage& image) {
     const double mean = art::MeanLuminance(image);

@@ -1,4 +1,4 @@
-#include "tests/support/game_process.h"
+#include "harness/game_process.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -21,7 +21,9 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-int RunQuiet(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
+int RunQuiet(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str());
+}
 
 int counter = 0;
 
@@ -38,8 +40,8 @@ std::string GameBinary() { return BuildDir() + "/orrindel"; }
 
 GameProcess::GameProcess(const std::string& display, const GameOptions& options)
     : display_(display) {
-    const std::string stem = "/tmp/orrindel-test-" + std::to_string(getpid()) + "-" +
-                             std::to_string(counter++);
+    const std::string stem =
+        "/tmp/orrindel-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
     outPath_ = stem + ".out";
     errPath_ = stem + ".err";
     pid_ = fork();

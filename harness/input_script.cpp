@@ -1,4 +1,4 @@
-#include "tests/support/input_script.h"
+#include "harness/input_script.h"
 
 #include <fstream>
 #include <sstream>

@@ -18,7 +18,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/support/keep_gl_driver.h"
+#include "harness/keep_gl_driver.h"
 
 namespace {
 

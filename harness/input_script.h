@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-// Input for a replayed game run (see tests/support/play_shim.cpp): events are keyed by the
+// Input for a replayed game run (see harness/play_shim.cpp): events are keyed by the
 // number of frames presented before the poll that receives them.
 class InputScript {
-public:
+  public:
     void down(long frame, int sym);
     void up(long frame, int sym);
     void motion(long frame, int dx, int dy);
@@ -14,7 +14,7 @@ public:
     long tap(long frame, int sym);
     void write(const std::string& path) const;
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

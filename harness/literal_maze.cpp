@@ -1,4 +1,4 @@
-#include "tests/maze/literal_maze.h"
+#include "harness/literal_maze.h"
 
 #include <algorithm>
 #include <cstdlib>

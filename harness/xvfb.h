@@ -8,7 +8,7 @@
 // gets a black border, a smaller one fails). It picks a free display number itself
 // (-displayfd), so parallel tests never race for one.
 class Xvfb {
-public:
+  public:
     Xvfb();  // starts the server; aborts the test program when it cannot
     ~Xvfb();
     Xvfb(const Xvfb&) = delete;
@@ -16,7 +16,7 @@ public:
 
     const std::string& display() const { return display_; }  // e.g. ":7"
 
-private:
+  private:
     pid_t pid_ = -1;
     std::string display_;
 };

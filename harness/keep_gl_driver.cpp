@@ -1,4 +1,4 @@
-#include "tests/support/keep_gl_driver.h"
+#include "harness/keep_gl_driver.h"
 
 #include <dlfcn.h>
 

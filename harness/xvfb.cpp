@@ -1,4 +1,4 @@
-#include "tests/support/xvfb.h"
+#include "harness/xvfb.h"
 
 #include <signal.h>
 #include <sys/prctl.h>
@@ -25,8 +25,8 @@ Xvfb::Xvfb() {
         // output goes to: an orphaned server would hold it open.
         std::freopen("/dev/null", "w", stdout);
         std::freopen("/dev/null", "w", stderr);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
-               "-nolisten", "tcp", "-ac", "-noreset", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten",
+               "tcp", "-ac", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);

@@ -9,15 +9,15 @@
 // The real game binary, started under the test's X server as a player would start it, and
 // driven with real key events (xdotool) or an input script (see play_shim.cpp).
 struct GameOptions {
-    std::string workDir;              // the game reads ./textures/ from here
-    std::vector<std::string> env;     // extra NAME=VALUE entries
-    bool compatSdl = false;           // run on the SDL2-based 1.2 compatibility library
+    std::string workDir;           // the game reads ./textures/ from here
+    std::vector<std::string> env;  // extra NAME=VALUE entries
+    bool compatSdl = false;        // run on the SDL2-based 1.2 compatibility library
 };
 // Every game runs with play_shim.cpp preloaded: its ORRINDEL_* variables in env fix the
 // seed, the clock and the input.
 
 class GameProcess {
-public:
+  public:
     GameProcess(const std::string& display, const GameOptions& options);
     ~GameProcess();  // kills the game if it still runs
     GameProcess(const GameProcess&) = delete;
@@ -40,7 +40,7 @@ public:
     std::string stdoutText() const;
     std::string stderrText() const;
 
-private:
+  private:
     std::string display_;
     std::string outPath_;
     std::string errPath_;
