@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "harness/game_process.h"
 #include "platform/keys.h"
 
 void InputScript::down(long frame, int sym) {
@@ -40,6 +41,19 @@ std::vector<SwapRecord> ReadSwapLog(const std::string& path) {
         records.push_back(record);
     }
     return records;
+}
+
+std::vector<SwapRecord> WaitForSwaps(GameProcess& game, const std::string& path, long count,
+                                     int timeoutMs) {
+    std::vector<SwapRecord> log = ReadSwapLog(path);
+    for (int waited = 0; waited < timeoutMs && game.running(); waited += 5) {
+        if (!log.empty() && log.back().swap >= count) {
+            break;
+        }
+        SleepMs(5);
+        log = ReadSwapLog(path);
+    }
+    return log;
 }
 
 namespace {

@@ -26,6 +26,12 @@ struct SwapRecord {
 };
 std::vector<SwapRecord> ReadSwapLog(const std::string& path);
 
+class GameProcess;
+// Waits until the log at path records at least count swaps, the game ends or timeoutMs
+// passes, and returns the log as it is then.
+std::vector<SwapRecord> WaitForSwaps(GameProcess& game, const std::string& path, long count,
+                                     int timeoutMs);
+
 // Menu taps from frame on that open the menu (it must be closed) and choose a maze size,
 // whatever line each page had highlighted before. Returns the frame of the new maze's
 // first poll.
