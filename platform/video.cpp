@@ -8,6 +8,7 @@
 #include "platform/frame_time.h"
 #include "platform/quit_signal.h"
 #include "platform/video.h"
+#include "tools/icon/icon_art.h"
 
 namespace {
 
@@ -41,6 +42,24 @@ void SetFixedGlState(int width, int height) {
     glMatrixMode(GL_MODELVIEW);
 }
 
+// Window managers, task switchers and docks name and picture the window by these, even when
+// it runs full screen. SDL takes them only before the video mode is set.
+void SetWindowIdentity() {
+    constexpr int kIconSize = 64;
+    const RgbaImage icon = DrawIcon(kIconSize);
+    // The pixels are bytes R, G, B, A in memory whatever the machine's byte order.
+    const bool big = SDL_BYTEORDER == SDL_BIG_ENDIAN;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(
+        const_cast<std::uint8_t*>(icon.rgba.data()), icon.size, icon.size, 32, icon.size * 4,
+        big ? 0xFF000000 : 0x000000FF, big ? 0x00FF0000 : 0x0000FF00, big ? 0x0000FF00 : 0x00FF0000,
+        big ? 0x000000FF : 0xFF000000);
+    if (surface != nullptr) {  // without an icon the game still runs
+        SDL_WM_SetIcon(surface, nullptr);
+        SDL_FreeSurface(surface);
+    }
+    SDL_WM_SetCaption("Orrindel", "Orrindel");
+}
+
 }  // namespace
 
 void InitVideo(int width, int height, int bitsPerPixel, int fullscreen) {
@@ -49,6 +68,7 @@ void InitVideo(int width, int height, int bitsPerPixel, int fullscreen) {
     }
     // No SDL main wrapper does this on this platform; it restores the desktop's video mode.
     std::atexit(SDL_Quit);
+    SetWindowIdentity();
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     Uint32 flags = SDL_HWSURFACE | SDL_OPENGL;
     if (fullscreen != 0) {
