@@ -1,10 +1,11 @@
 #include "overlay/hud_layout.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
+
 constexpr Colour yellow{1.0f, 1.0f, 0.0f};
-}
 
 std::string ElapsedTimeText(int elapsedMs) {
     const int seconds = elapsedMs / 1000;
@@ -14,6 +15,8 @@ std::string ElapsedTimeText(int elapsedMs) {
     std::snprintf(text, sizeof text, "Elapsed time : %d'%d\"", minutes, rest);
     return text;
 }
+
+}  // namespace
 
 std::vector<TextLine> HudLines(int elapsedMs, int finished) {
     std::vector<TextLine> lines;

@@ -100,10 +100,8 @@ void PlaceGlyph(const FT_Bitmap& bitmap, int left, int top, Sheet& sheet) {
         for (unsigned col = 0; col < bitmap.width; ++col) {
             const int x = left + static_cast<int>(col);
             const int y = top + static_cast<int>(row);
-            const uint8_t coverage = src[col];
-            sheet.coverage[static_cast<size_t>(y) * kWidth + x] = coverage;
             uint8_t* pixel = sheet.image.at(x, y);
-            pixel[0] = pixel[1] = pixel[2] = CoverageToGrey(coverage);
+            pixel[0] = pixel[1] = pixel[2] = CoverageToGrey(src[col]);
         }
     }
 }
@@ -143,8 +141,6 @@ bool RenderSheet(const std::string& fontPath, Sheet& sheet, std::string& error) 
     const Extent room{baseline - kMarginTop, kCell - kMarginBottom - baseline};
 
     sheet.image = RgbImage(kWidth, kHeight);
-    sheet.coverage.assign(static_cast<size_t>(kWidth) * kHeight, 0);
-    sheet.pixelSize = pixelSize;
 
     for (int code = kFirstCode; code < 256; ++code) {
         if (!HasGlyph(code)) {

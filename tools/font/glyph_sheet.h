@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "tools/bmp/image.h"
 
@@ -26,9 +25,7 @@ constexpr int kMarginBottom = 2;
 constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
 struct Sheet {
-    RgbImage image;                 // kWidth x kHeight
-    std::vector<uint8_t> coverage;  // rasteriser coverage per image pixel, before grey mapping
-    int pixelSize = 0;              // the em size the glyphs were rendered at
+    RgbImage image;  // kWidth x kHeight
 };
 
 // Top-left pixel of the cell holding a character code (32..255).

@@ -17,7 +17,7 @@ float Surface::heightWrapped(int x, int y) const {
     return height[static_cast<size_t>(y) * size + x];
 }
 
-RgbImage Shade(const Surface& surface, float relief) {
+RgbImage Shade(const Surface& surface) {
     // Light from the upper left and in front; image y grows downwards.
     const float lx = -0.45f, ly = -0.55f, lz = 0.70f;
     const float norm = std::sqrt(lx * lx + ly * ly + lz * lz);
@@ -26,9 +26,9 @@ RgbImage Shade(const Surface& surface, float relief) {
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
             const float dx =
-                (surface.heightWrapped(x + 1, y) - surface.heightWrapped(x - 1, y)) * 0.5f * relief;
+                (surface.heightWrapped(x + 1, y) - surface.heightWrapped(x - 1, y)) * 0.5f;
             const float dy =
-                (surface.heightWrapped(x, y + 1) - surface.heightWrapped(x, y - 1)) * 0.5f * relief;
+                (surface.heightWrapped(x, y + 1) - surface.heightWrapped(x, y - 1)) * 0.5f;
             const float len = std::sqrt(dx * dx + dy * dy + 1.0f);
             const float diffuse = (-dx * lx - dy * ly + lz) / (len * norm);
             const float flat = lz / norm;

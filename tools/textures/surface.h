@@ -32,7 +32,7 @@ struct Surface {
 };
 
 // Colour times a diffuse term from the height field's normals; flat ground keeps its albedo.
-RgbImage Shade(const Surface& surface, float relief);
+RgbImage Shade(const Surface& surface);
 
 // Rec. 601 luma averaged over the image, 0..255.
 double MeanLuminance(const RgbImage& image);
@@ -43,5 +43,26 @@ void MatchMeanLuminance(RgbImage& image, double target);
 
 // Centre of pixel x of an n-pixel tile, in tile units (0..1).
 inline float U(int x, int n) { return (static_cast<float>(x) + 0.5f) / static_cast<float>(n); }
+
+// What a recipe makes of one pixel.
+struct Texel {
+    Rgb colour;
+    float height;
+};
+
+// The shaded n x n tile whose pixel (x, y) is texelAt(x, y, u, v), with u, v the pixel's
+// centre in tile units.
+template <class TexelAt>
+RgbImage ShadedTile(int n, TexelAt texelAt) {
+    Surface surface(n);
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+            const Texel texel = texelAt(x, y, U(x, n), U(y, n));
+            surface.colourAt(x, y) = texel.colour;
+            surface.heightAt(x, y) = texel.height;
+        }
+    }
+    return Shade(surface);
+}
 
 }  // namespace art
