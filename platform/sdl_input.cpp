@@ -82,3 +82,5 @@ void PollInput() {
         }
     }
 }
+
+void PauseBetweenPolls() { SDL_Delay(kPollPauseMs); }
