@@ -18,7 +18,8 @@ struct InputState {
 
 extern InputState inputState;
 
-// Drains SDL's event queue into inputState. SIGINT/SIGTERM quit the game like Quit does.
+// Drains SDL's event queue into inputState. After SIGINT or SIGTERM it ends the game instead
+// (quit_signal.h).
 void PollInput();
 
 // A screen that only waits for a key sleeps this long between polls: an idle processor, and
