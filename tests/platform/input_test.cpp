@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -12,8 +13,7 @@
 
 namespace {
 
-// Reads of a script, each followed by "=expected": kS / KS key S plain / clearing, nI / NI
-// ReadMouseButton(I) plain / clearing, a0 a1 relative x y, a2 a3 positions x y.
+// Reads, then "=expected": kS KS key S, nI NI button index I (plain, clearing); a0-a3 dx dy x y.
 const std::map<char, std::function<int(int)>> kReads = {
     {'k', [](int n) { return ReadKey(n, 0); }},
     {'K', [](int n) { return ReadKey(n, 1); }},
@@ -44,6 +44,8 @@ void Push(const std::string& token) {
 
 TEST(PollInputTest, LatchesMotionAndRanges) {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    static bool finished = false;  // a poll that quits on the close request ends this early
+    std::atexit([] { finished ? void() : std::_Exit(1); });
     for (const char* script : {
              // Classic SDL's first motion is the jump from (0, 0) to the pointer: only that
              // one is dropped. Motion of one poll is summed; the position is the last one.
@@ -62,16 +64,17 @@ TEST(PollInputTest, LatchesMotionAndRanges) {
         std::istringstream steps(script);
         for (std::string token; steps >> token;) {
             SCOPED_TRACE(std::string(script) + ": " + token);
-            const int n = std::atoi(token.c_str() + 1);
             if (token[0] == 'P') {
                 PollInput();
             } else if (const auto equals = token.find('='); equals != std::string::npos) {
-                EXPECT_EQ(kReads.at(token[0])(n), std::atoi(token.c_str() + equals + 1));
+                EXPECT_EQ(kReads.at(token[0])(std::atoi(token.c_str() + 1)),
+                          std::atoi(token.c_str() + equals + 1));
             } else {
                 Push(token);
             }
         }
     }
+    finished = true;
 }
 
 }  // namespace

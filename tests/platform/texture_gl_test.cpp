@@ -19,15 +19,13 @@ TEST(TextureTest, EveryBmpKindArrivesWithItsColoursAndTheKeyAsAlpha) {
     OpenGameWindow();
     // The key (black), one step off it, and colours whose components all differ. Two columns
     // leave row padding at most depths; sides of powers of two are uploaded unscaled.
-    const std::vector<BmpColour> colours = {
-        {0, 0, 0}, {0, 0, 1}, {250, 150, 20}, {1, 0, 0}, {16, 200, 96}};
+    const BmpColour colours[] = {{0, 0, 0}, {0, 0, 1}, {250, 150, 20}, {1, 0, 0}, {16, 200, 96}};
     const auto pictureOf = [&](std::size_t count) {  // of the first count colours
         return MakeBmpPicture(2, 8, [&](int x, int y) { return colours[(x + 3 * y) % count]; });
     };
     using enum BmpHeader;
     using enum BmpCompression;
-    // Classic SDL reads the palette of a longer header from the wrong place: palettes only
-    // with the two shorter headers.
+    // Palettes only with the two short headers: classic SDL misplaces a longer one's palette.
     // clang-format off
     const BmpFormat kinds[] = {
         {1, Info}, {1, Core}, {4, Info}, {8, Info}, {8, Core}, {16, Info}, {16, V4, BitFields},
@@ -35,13 +33,12 @@ TEST(TextureTest, EveryBmpKindArrivesWithItsColoursAndTheKeyAsAlpha) {
         {32, Info, BitFields, true, 0x80}, {32, V4}};
     // clang-format on
     for (const BmpFormat& format : kinds) {
-        const BmpPicture drawn = pictureOf(format.bitsPerPixel == 1 ? 2 : colours.size());
+        const BmpPicture drawn = pictureOf(format.bitsPerPixel == 1 ? 2 : std::size(colours));
         const std::vector<std::uint8_t> bytes = EncodeBmp(drawn, format);
         const std::string path = testing::TempDir() + "orr_texture.bmp";
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-        // 16-bit files keep five bits a component (SDL versions widen them differently).
-        const int lost = format.bitsPerPixel == 16 ? 3 : 0;
+        const int lost = format.bitsPerPixel == 16 ? 3 : 0;  // 5 bits a component kept
         for (bool keyed : {false, true}) {
             keyed ? LoadKeyedTexture(path.c_str(), 0, 0, 0, 1) : LoadTexture(path.c_str(), 32);
             std::uint8_t texels[2 * 8 * 4];  // level 0 of the bound texture, R, G, B, A
