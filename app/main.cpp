@@ -7,9 +7,11 @@
 #include "maze/texture_set_loader.h"
 #include "menu/menu_page.h"
 #include "platform/image.h"
+#include "platform/quit_signal.h"
 #include "platform/video.h"
 
 int main(int /*argc*/, char** /*argv*/) {
+    StartQuitWatcher();
     int mazeSize = 11;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     InitVideo(800, 600, 32, 1);

@@ -20,6 +20,7 @@ void ShowEndScreen(TextureId font, std::uint32_t startTicks) {
     DrawHud(font, static_cast<int>(Ticks() - startTicks), 1);
     EndFrame();
     while (ReadKey(key::Return, 1) == 0) {
+        PauseBetweenPolls();
         PollInput();
     }
 }

@@ -53,7 +53,12 @@ GameProcess::GameProcess(const std::string& display, const GameOptions& options)
         if (chdir(options.workDir.empty() ? BuildDir().c_str() : options.workDir.c_str()) != 0) {
             _exit(126);
         }
-        setenv("DISPLAY", display.c_str(), 1);
+        if (display.empty()) {
+            unsetenv("DISPLAY");
+            unsetenv("WAYLAND_DISPLAY");
+        } else {
+            setenv("DISPLAY", display.c_str(), 1);
+        }
         unsetenv("SDL_VIDEODRIVER");
         if (options.compatSdl) {
             setenv("LD_LIBRARY_PATH", "/usr/lib/x86_64-linux-gnu/sdl12-compat", 1);

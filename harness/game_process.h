@@ -18,6 +18,7 @@ struct GameOptions {
 
 class GameProcess {
   public:
+    // An empty display starts the game with none at all.
     GameProcess(const std::string& display, const GameOptions& options);
     ~GameProcess();  // kills the game if it still runs
     GameProcess(const GameProcess&) = delete;

@@ -2,16 +2,28 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/bmp_check.h"
+#include "platform/quit_signal.h"
+
 namespace {
 
+// Without a GL context (the image tests) nothing is reported: the largest side any driver
+// here takes.
+constexpr int kSideWithoutContext = 16384;
+
+// 64-bit offsets: a surface past 2 GiB would wrap an int product.
 std::uint8_t* PixelAddress(const SDL_Surface* surface, int x, int y) {
-    return static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch +
-           x * surface->format->BytesPerPixel;
+    return static_cast<std::uint8_t*>(surface->pixels) + std::ptrdiff_t{y} * surface->pitch +
+           std::ptrdiff_t{x} * surface->format->BytesPerPixel;
 }
 
 std::uint8_t ByteOf(std::uint32_t pixel, int k) { return (pixel >> (8 * k)) & 0xFF; }
@@ -21,14 +33,47 @@ std::uint32_t WithByte(std::uint32_t pixel, int k, std::uint8_t value) {
     return (pixel & ~mask) | (std::uint32_t{value} << (8 * k));
 }
 
+// Rewrites every pixel through change. A quit signal during a large image ends the game
+// between two rows, through SDL_Quit.
+template <typename Change>
+void ForEachPixel(SDL_Surface* surface, Change change) {
+    for (int y = 0; y < surface->h; ++y) {
+        QuitIfSignalled();
+        for (int x = 0; x < surface->w; ++x) {
+            PutPixel(surface, x, y, change(GetPixel(surface, x, y)));
+        }
+    }
+}
+
 // The byte the OpenGL upload reads as alpha. Files of 32 bits carry an unused fourth byte
 // that a same-layout blit copies as it is; an opaque texture needs it at 0.
 void ClearFourthByte(SDL_Surface* surface) {
-    for (int y = 0; y < surface->h; ++y) {
-        for (int x = 0; x < surface->w; ++x) {
-            PutPixel(surface, x, y, WithByte(GetPixel(surface, x, y), 3, 0));
-        }
+    ForEachPixel(surface, [](std::uint32_t pixel) { return WithByte(pixel, 3, 0); });
+}
+
+// Opened only when it is a regular file: opening a FIFO would wait for a writer forever,
+// and a directory or a device is no image.
+std::FILE* OpenRegularFile(const char* path, std::uint64_t& size) {
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
     }
+    struct stat info = {};
+    std::FILE* file = nullptr;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        size = static_cast<std::uint64_t>(info.st_size);
+        file = fdopen(fd, "rb");
+    }
+    if (file == nullptr) {
+        close(fd);
+    }
+    return file;
+}
+
+int MaxTextureSide() {
+    GLint side = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+    return side > 0 ? side : kSideWithoutContext;
 }
 
 }  // namespace
@@ -96,49 +141,63 @@ void SwapRedBlue(SDL_Surface* surface) {
     if (surface->format->BytesPerPixel < 3) {
         return;
     }
-    for (int y = 0; y < surface->h; ++y) {
-        for (int x = 0; x < surface->w; ++x) {
-            const std::uint32_t pixel = GetPixel(surface, x, y);
-            PutPixel(surface, x, y,
-                     WithByte(WithByte(pixel, 0, ByteOf(pixel, 2)), 2, ByteOf(pixel, 0)));
-        }
-    }
+    ForEachPixel(surface, [](std::uint32_t pixel) {
+        return WithByte(WithByte(pixel, 0, ByteOf(pixel, 2)), 2, ByteOf(pixel, 0));
+    });
 }
 
 void ApplyColourKey(SDL_Surface* surface, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     LockIfNeeded(surface);
-    for (int y = 0; y < surface->h; ++y) {
-        for (int x = 0; x < surface->w; ++x) {
-            const std::uint32_t pixel = GetPixel(surface, x, y);
-            const bool isKey =
-                ByteOf(pixel, 0) == red && ByteOf(pixel, 1) == green && ByteOf(pixel, 2) == blue;
-            PutPixel(surface, x, y, WithByte(pixel, 3, isKey ? 255 : 0));
-        }
-    }
+    ForEachPixel(surface, [=](std::uint32_t pixel) {
+        const bool isKey =
+            ByteOf(pixel, 0) == red && ByteOf(pixel, 1) == green && ByteOf(pixel, 2) == blue;
+        return WithByte(pixel, 3, isKey ? 255 : 0);
+    });
     UnlockIfNeeded(surface);
 }
 
-SDL_Surface* LoadImage(const char* path, int bitsPerPixel) {
-    SDL_Surface* loaded = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+SDL_Surface* DecodeBmp(SDL_RWops* stream, int bitsPerPixel) {
+    SDL_Surface* loaded = SDL_LoadBMP_RW(stream, 1);
     if (loaded == nullptr) {
-        FatalMissingFile(path);
+        return nullptr;
     }
+    QuitIfSignalled();
     SDL_Surface* image = SDL_CreateRGBSurface(0, loaded->w, loaded->h, bitsPerPixel, 0, 0, 0, 0);
-    if (image == nullptr) {
-        SDL_FreeSurface(loaded);
-        FatalMissingFile(path);
+    if (image != nullptr) {
+        // Converting first lets SDL read palette and 16-bit files by their own format; the
+        // red/blue exchange then works on SDL's default 3- or 4-byte layout (blue, green, red
+        // in memory). A file's alpha channel must be copied, not blended onto the empty target.
+        SDL_SetAlpha(loaded, 0, SDL_ALPHA_OPAQUE);
+        SDL_SetColorKey(loaded, 0, 0);
+        SDL_Rect whole = {0, 0, static_cast<Uint16>(loaded->w), static_cast<Uint16>(loaded->h)};
+        SDL_UpperBlit(loaded, nullptr, image, &whole);
     }
-    // Converting first lets SDL read palette and 16-bit files by their own format; the red/blue
-    // exchange then works on SDL's default 3- or 4-byte layout (blue, green, red in memory).
-    // A file's alpha channel must be copied, not blended onto the empty target.
-    SDL_SetAlpha(loaded, 0, SDL_ALPHA_OPAQUE);
-    SDL_SetColorKey(loaded, 0, 0);
-    SDL_Rect whole = {0, 0, static_cast<Uint16>(loaded->w), static_cast<Uint16>(loaded->h)};
-    SDL_UpperBlit(loaded, nullptr, image, &whole);
     SDL_FreeSurface(loaded);
+    if (image == nullptr) {
+        return nullptr;
+    }
     SwapRedBlue(image);
     if (image->format->BytesPerPixel == 4) {
         ClearFourthByte(image);
+    }
+    return image;
+}
+
+SDL_Surface* LoadImage(const char* path, int bitsPerPixel) {
+    std::uint64_t size = 0;
+    std::FILE* file = OpenRegularFile(path, size);
+    if (file == nullptr) {
+        FatalMissingFile(path);
+    }
+    std::uint8_t head[kBmpHeadBytes];
+    const std::size_t headSize = std::fread(head, 1, sizeof head, file);
+    if (!BmpIsSound(head, headSize, size, MaxTextureSide()) || std::fseek(file, 0, SEEK_SET) != 0) {
+        std::fclose(file);
+        FatalMissingFile(path);
+    }
+    SDL_Surface* image = DecodeBmp(SDL_RWFromFP(file, 1), bitsPerPixel);
+    if (image == nullptr) {
+        FatalMissingFile(path);
     }
     return image;
 }

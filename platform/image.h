@@ -8,7 +8,9 @@
 
 // BMP files become OpenGL textures. Surfaces made here are freed here; texture names are
 // never deleted. Texture functions need the GL context of InitVideo. A file that cannot be
-// loaded ends the program through FatalMissingFile.
+// loaded ends the program through FatalMissingFile: one that is not a regular file, or whose
+// header is not sound (bmp_check.h: no side above GL's largest texture), or that SDL cannot
+// decode.
 //
 // Alpha convention: a fourth byte of 255 marks a texel transparent (the alpha test discards
 // it), 0 opaque.
@@ -25,6 +27,10 @@ TextureId LoadKeyedTexture(const char* path, std::uint8_t keyRed, std::uint8_t k
 // green, blue (and 0 at 32 bits) in memory: the order OpenGL reads. Its format still names
 // SDL's default layout for that depth. Any BMP depth SDL reads is accepted.
 SDL_Surface* LoadImage(const char* path, int bitsPerPixel);
+
+// LoadImage's decoding step on a stream, which it closes; nullptr where SDL cannot read it.
+// Unchecked: callers screen the bytes with BmpIsSound first.
+SDL_Surface* DecodeBmp(SDL_RWops* stream, int bitsPerPixel);
 
 // Builds all mipmap levels of a 32-bit R, G, B, A surface; the texture is left bound.
 TextureId UploadTexture(SDL_Surface* surface, int magFilter, int minFilter);

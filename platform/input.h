@@ -18,8 +18,14 @@ struct InputState {
 
 extern InputState inputState;
 
-// Drains SDL's event queue into inputState. SIGINT/SIGTERM quit the game like Quit does.
+// Drains SDL's event queue into inputState. After SIGINT or SIGTERM it ends the game instead
+// (quit_signal.h).
 void PollInput();
+
+// A screen that only waits for a key sleeps this long between polls: an idle processor, and
+// the key still seen within a frame's time.
+constexpr int kPollPauseMs = 5;
+void PauseBetweenPolls();
 
 // The latch of a key symbol (0 or 1); cleared after reading when clear is non-zero.
 // Symbols outside 0 .. key::Last - 1 read as 0.

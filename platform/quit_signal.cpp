@@ -1,28 +1,51 @@
 #include "platform/quit_signal.h"
 
+#include <SDL.h>
+#include <pthread.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
+#include <thread>
 
 namespace {
 
-volatile std::sig_atomic_t quitSignalled = 0;
+std::atomic<bool> quitRequested{false};
+std::atomic<bool> mainThreadQuitting{false};
 
-void OnQuitSignal(int) { quitSignalled = 1; }
+sigset_t QuitSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    return set;
+}
 
-void Install(int signalNumber) {
-    struct sigaction action = {};
-    action.sa_handler = OnQuitSignal;
-    sigemptyset(&action.sa_mask);
-    // A second signal takes the default action, so a game stuck outside its frame loop can
-    // still be stopped.
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
-    sigaction(signalNumber, &action, nullptr);
+void Watch(sigset_t signals) {
+    int received = 0;
+    while (sigwait(&signals, &received) != 0) {
+    }
+    quitRequested = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kQuitGraceMs));
+    if (!mainThreadQuitting) {
+        _exit(0);
+    }
 }
 
 }  // namespace
 
-void InstallQuitSignalHandlers() {
-    Install(SIGINT);
-    Install(SIGTERM);
+void StartQuitWatcher() {
+    const sigset_t signals = QuitSignals();
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    std::thread(Watch, signals).detach();
 }
 
-bool QuitSignalReceived() { return quitSignalled != 0; }
+void QuitIfSignalled() {
+    if (quitRequested) {
+        mainThreadQuitting = true;  // its exit may take longer than the grace (leak checks)
+        SDL_Quit();
+        std::exit(0);
+    }
+}

@@ -1,11 +1,19 @@
 #pragma once
 
-// SDL turns SIGINT and SIGTERM into SDL_QUIT events, which the game ignores (the window
-// manager's close button must not end a run). These handlers take the signals back so that
-// they end the game the way Quit does; PollInput acts on them.
+// SIGINT and SIGTERM end the game with status 0, at once and whatever it is doing: playing,
+// waiting on the end screen, starting up or loading a large image.
+//
+// Both signals are blocked in every thread and taken by a watcher thread (sigwait), so no
+// handler runs in the middle of SDL or the GL driver, and SDL's own handlers (which only
+// queue a close request the game ignores) never see them. The watcher asks the main thread
+// to quit; the main thread ends the game through SDL_Quit at its next check, which restores
+// the desktop's video mode. A main thread stuck in a long library call is not waited for:
+// after kQuitGraceMs the watcher ends the process itself.
 
-// Call after SDL has set up video: SDL installs its own handlers during that step.
-void InstallQuitSignalHandlers();
+constexpr int kQuitGraceMs = 400;
 
-// True once SIGINT or SIGTERM has arrived since the handlers were installed.
-bool QuitSignalReceived();
+// First thing in main, before any other thread exists: threads inherit the blocked mask.
+void StartQuitWatcher();
+
+// Once a signal has come: SDL_Quit, then exit with status 0. Otherwise returns at once.
+void QuitIfSignalled();

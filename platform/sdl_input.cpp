@@ -1,6 +1,5 @@
 #include <SDL.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <type_traits>
 
@@ -53,10 +52,7 @@ void AddMotion(const SDL_MouseMotionEvent& motion) {
 }  // namespace
 
 void PollInput() {
-    if (QuitSignalReceived()) {
-        SDL_Quit();
-        std::exit(0);
-    }
+    QuitIfSignalled();
     inputState.mouseDX = 0;
     inputState.mouseDY = 0;
     SDL_Event event;
@@ -82,3 +78,5 @@ void PollInput() {
         }
     }
 }
+
+void PauseBetweenPolls() { SDL_Delay(kPollPauseMs); }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/frame_time.h"
 #include "platform/quit_signal.h"
@@ -16,6 +17,25 @@ std::uint32_t previousFrameEnd = 0;
 
 [[noreturn]] void FailVideo(const char* step) {
     std::fprintf(stderr, "Orrindel: cannot open the video mode (%s): %s\n", step, SDL_GetError());
+    SDL_Quit();
+    std::exit(1);
+}
+
+// Without a display SDL falls back to drivers that show nothing (dummy, offscreen, evdev) or
+// only text (caca, aalib); the game would run unseen, or fail for want of OpenGL.
+bool ShowsAWindow() {
+    char name[32] = "";
+    SDL_VideoDriverName(name, sizeof name);
+    for (const char* headless : {"dummy", "offscreen", "evdev", "caca", "aalib"}) {
+        if (std::strcmp(name, headless) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+[[noreturn]] void FailNoDisplay() {
+    std::fprintf(stderr, "Orrindel: no display to open the game's window on\n");
     SDL_Quit();
     std::exit(1);
 }
@@ -63,8 +83,8 @@ void SetWindowIdentity() {
 }  // namespace
 
 void InitVideo(int width, int height, int bitsPerPixel, int fullscreen) {
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
-        FailVideo("SDL_Init");
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 || !ShowsAWindow()) {
+        FailNoDisplay();
     }
     // No SDL main wrapper does this on this platform; it restores the desktop's video mode.
     std::atexit(SDL_Quit);
@@ -77,10 +97,10 @@ void InitVideo(int width, int height, int bitsPerPixel, int fullscreen) {
     if (SDL_SetVideoMode(width, height, bitsPerPixel, flags) == nullptr) {
         FailVideo("SDL_SetVideoMode");
     }
-    InstallQuitSignalHandlers();
     videoState.lastSwapMs = 0;
     SetFixedGlState(width, height);
     previousFrameEnd = SDL_GetTicks();
+    QuitIfSignalled();
 }
 
 void EndFrame() {

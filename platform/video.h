@@ -14,7 +14,8 @@ extern VideoState videoState;
 constexpr std::uint32_t kMaxFrameMs = 100;
 
 // Opens the OpenGL video mode and sets the fixed GL state the game relies on.
-// On failure prints SDL's error to stderr and exits with status 1.
+// Exits with status 1 and a line on stderr when there is no display (SDL finds no video
+// driver, or only one that shows no window) or when the mode cannot be set.
 void InitVideo(int width, int height, int bitsPerPixel, int fullscreen);
 
 // Presents the frame, clears colour and depth, loads the identity model-view matrix,
