@@ -3,9 +3,11 @@
 // them, and the shim replays those presses into the game's own event queue frame by frame.
 // The game runs its real loop; only its arrival at the exit tells that the replay matched.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "harness/game_process.h"
@@ -76,6 +78,19 @@ long FlyToExit(const Maze& maze, InputScript& script, long firstFrame) {
     return -1;
 }
 
+// Processor time the process has used, in ms (user and system, all threads).
+double CpuMs(int pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string field;
+    for (int i = 1; i <= 13; ++i) {
+        stat >> field;  // the command name has no spaces: "(orrindel)"
+    }
+    long user = 0;
+    long system = 0;
+    stat >> user >> system;
+    return (user + system) * 1000.0 / sysconf(_SC_CLK_TCK);
+}
+
 bool EndScreenShown(const std::vector<std::uint8_t>& shot) {
     return CountInk(shot, Ink::Yellow, kPromptBox) > 2000 &&
            CountInk(shot, Ink::Yellow, kCongratsBox) > 2000;
@@ -121,7 +136,9 @@ TEST_P(WinPath, WinEndScreenFiveMazeAndQuit) {
         SleepMs(500);
         const auto endScreen = game.screenshot();
         EXPECT_TRUE(EndScreenShown(endScreen));
+        const double cpuBefore = CpuMs(game.pid());
         SleepMs(1000);
+        EXPECT_LT(CpuMs(game.pid()) - cpuBefore, 100) << "the end screen keeps a core busy";
         EXPECT_EQ(ReadSwapLog(stem + ".log").back().swap, win + 1);
         EXPECT_EQ(DifferenceBeyondVerticalShift(endScreen, game.screenshot(), kWholeScreen), 0);
         game.tap("Return");
