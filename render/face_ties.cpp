@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "render/lattice.h"
+
 namespace {
 
 // An eye this close to a lattice plane through the meeting point (world units) may see
@@ -61,7 +63,7 @@ void FindTies(const std::vector<WallFace>& faces, const std::vector<int>& group,
               std::vector<std::pair<int, int>>& ties) {
     // A face's corner: the lattice point and the face's two edges out of it.
     struct Corner {
-        std::int64_t key;  // the lattice point, packed
+        std::int64_t key;
         Vec3 point;
         Vec3 edges[2];
         int face;
@@ -69,17 +71,15 @@ void FindTies(const std::vector<WallFace>& faces, const std::vector<int>& group,
     static std::vector<Corner> corners;  // reused from frame to frame
     corners.clear();
     ties.clear();
-    const auto lattice = [cellSize](double c) { return std::llround(c / cellSize) + (1 << 20); };
     for (int i = 0; i < static_cast<int>(faces.size()); ++i) {
         if (group[i] < 0) {
             continue;
         }
         const WallFace& f = faces[i];
-        // Corners in the order corner, +edge1, +edge1 +edge2, +edge2.
         for (int k = 0; k < 4; ++k) {
+            const Vec3 p = FaceCorner(f, k);
             const bool far1 = k == 1 || k == 2, far2 = k >= 2;
-            const Vec3 p = f.corner + (far1 ? f.edge1 : Vec3{}) + (far2 ? f.edge2 : Vec3{});
-            corners.push_back({(lattice(p.x) << 42) | (lattice(p.y) << 21) | lattice(p.z),
+            corners.push_back({LatticeKey(p, cellSize),
                                p,
                                {far1 ? -f.edge1 : f.edge1, far2 ? -f.edge2 : f.edge2},
                                i});
@@ -93,13 +93,12 @@ void FindTies(const std::vector<WallFace>& faces, const std::vector<int>& group,
         }
         for (std::size_t m = begin; m < end; ++m) {
             for (std::size_t n = m + 1; n < end; ++n) {
-                const int g = group[corners[m].face];
-                const int h = group[corners[n].face];
-                if (g == h) {
-                    continue;
-                }
-                if (!exact[g] || !exact[h] ||
-                    MayTieAt(corners[m].point, corners[m].edges, corners[n].edges, eye)) {
+                const Corner& a = corners[m];
+                const Corner& b = corners[n];
+                const int g = group[a.face];
+                const int h = group[b.face];
+                if (g != h && (!exact[a.face] || !exact[b.face] ||
+                               MayTieAt(a.point, a.edges, b.edges, eye))) {
                     ties.emplace_back(std::min(g, h), std::max(g, h));
                 }
             }

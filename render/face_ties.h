@@ -17,10 +17,10 @@
 bool MayTieAt(const Vec3& v, const Vec3 (&a)[2], const Vec3 (&b)[2], const Vec3& eye);
 
 // The pairs of groups (earlier, later) whose faces may tie, for faces of different groups.
-// group[i] is face i's group, -1 for a face that is not drawn; groups are numbered in the
-// order of the faces. Faces of an exact group tie only as MayTieAt says; the faces of a
-// group that is not exact (its draw may be clipped, which moves its rounding) may tie with
-// every face they meet. Repeats are possible.
+// group[i] is face i's group, -1 for a face left out; groups are numbered in the order of
+// the faces. An exact face (exact[i] != 0) ties only as MayTieAt says; one whose draw may
+// be clipped, which moves its rounding, may tie with every face it meets. Repeats are
+// possible.
 void FindTies(const std::vector<WallFace>& faces, const std::vector<int>& group,
               const std::vector<char>& exact, double cellSize, const Vec3& eye,
               std::vector<std::pair<int, int>>& ties);
