@@ -48,6 +48,7 @@ Drawn Frame(const Maze& maze, const Pose& pose, const Pose& camera, bool referen
     for (GLenum cap : {GL_FOG, GL_LIGHTING, GL_LIGHT0, GL_COLOR_MATERIAL}) {
         glDisable(cap);
     }
+    glEnable(GL_ALPHA_TEST);  // the fixed state of the video mode, whatever a scene left
     glColor3f(0.2f, 0.9f, 0.4f);
     glBindTexture(GL_TEXTURE_2D, font);
     ApplyCamera(camera);
