@@ -174,6 +174,20 @@ double Percentile(std::vector<double> values, double p) {
     return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
 }
 
+// The game's frame times, p50 and p99, and how they compare with the reference's and the
+// floor's: figures prefix + "ms_p50", "speedup_p50" (reference / game), "vs_floor_p50"...
+void RecordFrameFigures(const std::string& prefix, const std::vector<double>& game,
+                        const std::vector<double>& reference, const std::vector<double>& floor) {
+    const double p50 = Percentile(game, 0.50), p99 = Percentile(game, 0.99);
+    RecordFigure(prefix + "ms_p50", p50, "ms");
+    RecordFigure(prefix + "ms_p99", p99, "ms");
+    RecordFigure(prefix + "speedup_p50", Percentile(reference, 0.50) / p50, "x");
+    RecordFigure(prefix + "speedup_p99", Percentile(reference, 0.99) / p99, "x");
+    if (!floor.empty()) {
+        RecordFigure(prefix + "vs_floor_p50", p50 / Percentile(floor, 0.50), "x");
+    }
+}
+
 // Times draw() followed by the end of the frame, in wall and CPU milliseconds.
 template <typename Draw>
 void TimeFrame(Draw&& draw, std::vector<double>& ms, std::vector<double>& cpuMs) {
@@ -282,27 +296,13 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     if (!frameMs.empty()) {
-        const double p50 = Percentile(frameMs, 0.50), p99 = Percentile(frameMs, 0.99);
-        RecordFigure("frame_ms_p50", p50, "ms");
-        RecordFigure("frame_ms_p99", p99, "ms");
-        RecordFigure("frame_speedup_p50", Percentile(referenceMs, 0.50) / p50, "x");
-        RecordFigure("frame_speedup_p99", Percentile(referenceMs, 0.99) / p99, "x");
-        if (!floorMs.empty()) {
-            RecordFigure("frame_vs_floor_p50", p50 / Percentile(floorMs, 0.50), "x");
-        }
+        RecordFrameFigures("frame_", frameMs, referenceMs, floorMs);
         RecordFigure("faces_drawn_max", w.facesDrawnMax, "faces");
         RecordFigure("faces_per_frame_max", w.facesReferenceMax, "faces");
         RecordFigure("reference_frame_ms_p50", Percentile(referenceMs, 0.50), "ms");
         RecordFigure("reference_frame_ms_p99", Percentile(referenceMs, 0.99), "ms");
-        // The same ratios in CPU time, steadier while other programs run.
-        const double cpu50 = Percentile(frameCpuMs, 0.50), cpu99 = Percentile(frameCpuMs, 0.99);
-        RecordFigure("frame_cpu_ms_p50", cpu50, "ms");
-        RecordFigure("frame_cpu_ms_p99", cpu99, "ms");
-        RecordFigure("frame_cpu_speedup_p50", Percentile(referenceCpuMs, 0.50) / cpu50, "x");
-        RecordFigure("frame_cpu_speedup_p99", Percentile(referenceCpuMs, 0.99) / cpu99, "x");
-        if (!floorCpuMs.empty()) {
-            RecordFigure("frame_cpu_vs_floor_p50", cpu50 / Percentile(floorCpuMs, 0.50), "x");
-        }
+        // The same in CPU time, steadier while other programs run.
+        RecordFrameFigures("frame_cpu_", frameCpuMs, referenceCpuMs, floorCpuMs);
     }
     if (!floorMs.empty()) {
         RecordFigure("floor_frame_ms_p50", Percentile(floorMs, 0.50), "ms");
