@@ -67,7 +67,11 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
         Stop(game);
     }
 }
-BENCHMARK(BM_StartupToFirstFrame)->UseManualTime()->Iterations(7)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupToFirstFrame)
+    ->Name("game_startup")
+    ->UseManualTime()
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
 
 // From the presented "Building maze..." frame to the first presented frame of the new maze.
 void MazeStart(benchmark::State& state, int size) {
@@ -94,10 +98,12 @@ void MazeStart(benchmark::State& state, int size) {
     }
 }
 BENCHMARK_CAPTURE(MazeStart, size_39, 39)
+    ->Name("game_maze_start/39")
     ->UseManualTime()
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(MazeStart, size_5, 5)
+    ->Name("game_maze_start/5")
     ->UseManualTime()
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);

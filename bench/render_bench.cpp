@@ -1,10 +1,11 @@
-// Whole frames of the scene at 800x600 on a private X server (Mesa's software renderer):
-// a scripted flight through a 39 x 39 x 39 maze, each frame timed from the camera to the end
-// of the buffer swap, which is where the software renderer does most of its work.
-// With --shots DIR, also saves a few named frames as PNG files for looking at.
+// Whole frames of the scene at 800x600 on a private X server (Mesa's software renderer): a
+// scripted flight through a 39 x 39 x 39 maze, each pose drawn by the game and then by the
+// reference drawing of harness/ (the same picture, every face of the range in order), each
+// frame timed from the camera to the end of the buffer swap, which is where the software
+// renderer does most of its work. The floor is a frame of one full-screen textured, lit,
+// fogged quad. With --shots DIR, also saves a few of the game's frames as PNG files.
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 #include <time.h>
@@ -23,13 +24,17 @@
 
 #include "bench/figures.h"
 #include "harness/frame.h"
+#include "harness/reference_scene.h"
 #include "harness/xvfb.h"
 #include "maze/maze.h"
 #include "maze/texture_set_loader.h"
 #include "platform/video.h"
+#include "player/player.h"
+#include "render/quad.h"
 #include "render/scene.h"
 #include "render/visible_range.h"
-#include "render/wall_faces.h"
+#include "render/wall_pass.h"
+#include "render/walls.h"
 
 namespace {
 
@@ -46,14 +51,16 @@ struct World {
     std::unique_ptr<Maze> large;  // 39 x 39 x 39
     std::unique_ptr<Maze> first;  // 11 x 11 x 11, the maze behind the title menu
     std::vector<Shot> flight;
-    int facesMax = 0;
+    int facesDrawnMax = 0;      // by the game
+    int facesReferenceMax = 0;  // by the reference: every face of the range
 };
 
 World* world = nullptr;
-// One entry per timed frame: the whole frame, and its part up to the buffer swap.
-std::vector<double> frameMs;
-std::vector<double> drawMs;
-std::vector<double> cpuMs;  // CPU time of all the process's threads, the rasteriser's included
+// One entry per timed frame. CPU times are those of all the process's threads, the
+// rasteriser's included: on a shared machine they say more than wall time.
+std::vector<double> frameMs, frameCpuMs;          // the game's frames
+std::vector<double> referenceMs, referenceCpuMs;  // the reference's, of the same poses
+std::vector<double> floorMs, floorCpuMs;
 std::vector<double> emptyMs;
 
 Pose Looking(const Vec3& eye, Vec3 forward) {
@@ -118,13 +125,13 @@ std::vector<Shot> Flight(const Maze& large, const Maze& first) {
     return flight;
 }
 
-void DrawFrame(const Shot& shot) {
-    const Pose& pose = shot.pose;
-    const Vec3& eye = pose.position();
-    const Vec3 centre = eye - pose.back();
-    const Vec3 up = pose.up();
-    gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
-    draw(*shot.maze, pose);
+void DrawFrame(const Shot& shot, bool reference = false) {
+    ApplyCamera(shot.pose);
+    if (reference) {
+        DrawReferenceScene(*shot.maze, shot.pose);
+    } else {
+        draw(*shot.maze, shot.pose);
+    }
 }
 
 void SaveFrame(const std::string& path) { SaveRgbPng(path, ReadFrameRgb()); }
@@ -155,7 +162,6 @@ void SaveShots(const std::string& dir) {
     }
 }
 
-// On a shared machine wall time mostly measures the other processes; this is the work.
 double ProcessCpuMs() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
@@ -168,35 +174,77 @@ double Percentile(std::vector<double> values, double p) {
     return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
 }
 
+// The game's frame times, p50 and p99, and how they compare with the reference's and the
+// floor's: figures prefix + "ms_p50", "speedup_p50" (reference / game), "vs_floor_p50"...
+void RecordFrameFigures(const std::string& prefix, const std::vector<double>& game,
+                        const std::vector<double>& reference, const std::vector<double>& floor) {
+    const double p50 = Percentile(game, 0.50), p99 = Percentile(game, 0.99);
+    RecordFigure(prefix + "ms_p50", p50, "ms");
+    RecordFigure(prefix + "ms_p99", p99, "ms");
+    RecordFigure(prefix + "speedup_p50", Percentile(reference, 0.50) / p50, "x");
+    RecordFigure(prefix + "speedup_p99", Percentile(reference, 0.99) / p99, "x");
+    if (!floor.empty()) {
+        RecordFigure(prefix + "vs_floor_p50", p50 / Percentile(floor, 0.50), "x");
+    }
+}
+
+// Times draw() followed by the end of the frame, in wall and CPU milliseconds.
+template <typename Draw>
+void TimeFrame(Draw&& draw, std::vector<double>& ms, std::vector<double>& cpuMs) {
+    const double cpuBegin = ProcessCpuMs();
+    const auto begin = std::chrono::steady_clock::now();
+    draw();
+    EndFrame();
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+                     .count());
+    cpuMs.push_back(ProcessCpuMs() - cpuBegin);
+}
+
+// Each pose twice, the game's frame first, then the reference's: both see the same load.
 void SceneFlight(benchmark::State& state) {
     const std::vector<Shot>& flight = world->flight;
     std::size_t next = 0;
     for (auto _ : state) {
-        const double cpuBegin = ProcessCpuMs();
-        const auto begin = std::chrono::steady_clock::now();
-        DrawFrame(flight[next]);
-        const auto drawn = std::chrono::steady_clock::now();
-        EndFrame();
-        const auto end = std::chrono::steady_clock::now();
-        frameMs.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
-        drawMs.push_back(std::chrono::duration<double, std::milli>(drawn - begin).count());
-        cpuMs.push_back(ProcessCpuMs() - cpuBegin);
+        const Shot& shot = flight[next];
+        TimeFrame([&shot] { DrawFrame(shot); }, frameMs, frameCpuMs);
+        TimeFrame([&shot] { DrawFrame(shot, true); }, referenceMs, referenceCpuMs);
         next = (next + 1) % flight.size();
     }
 }
 // Eight laps of the 76 poses of Flight.
 BENCHMARK(SceneFlight)->Name("render_flight")->Iterations(8 * 76)->Unit(benchmark::kMillisecond);
 
-// The floor under every frame: clear and swap with nothing but the marker drawn.
-void EmptyFrame(benchmark::State& state) {
-    const Shot nowhere{world->large.get(), Looking({-1000, -1000, -1000}, {-1, 0, 0})};
+// A pose far outside the maze: the scene's state, no wall, the marker out of sight.
+const Shot& Nowhere() {
+    static const Shot nowhere{world->large.get(), Looking({-1000, -1000, -1000}, {-1, 0, 0})};
+    return nowhere;
+}
+
+// The cost of one screen of pixels: one textured, lit, fogged quad 20 units ahead that covers
+// the screen, drawn with the state the game's walls are drawn with (alpha test off).
+void FloorFrame(benchmark::State& state) {
+    const TextureId texture = world->large->textures()[0];
     for (auto _ : state) {
-        const auto begin = std::chrono::steady_clock::now();
-        DrawFrame(nowhere);
-        EndFrame();
-        emptyMs.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
-                .count());
+        TimeFrame(
+            [texture] {
+                DrawFrame(Nowhere());
+                glLoadIdentity();
+                glDisable(GL_ALPHA_TEST);
+                EmitNormal({0, 0, 5});
+                glColor3ub(200, 180, 160);
+                DrawQuad({-12, -9, -20}, {24, 0, 0}, {0, 18, 0}, texture);
+                glEnable(GL_ALPHA_TEST);
+            },
+            floorMs, floorCpuMs);
+    }
+}
+BENCHMARK(FloorFrame)->Name("render_floor_frame")->Iterations(200)->Unit(benchmark::kMillisecond);
+
+// Clear and swap with nothing drawn.
+void EmptyFrame(benchmark::State& state) {
+    std::vector<double> unused;
+    for (auto _ : state) {
+        TimeFrame([] { DrawFrame(Nowhere()); }, emptyMs, unused);
     }
 }
 BENCHMARK(EmptyFrame)->Name("render_empty_frame")->Iterations(200)->Unit(benchmark::kMillisecond);
@@ -229,11 +277,18 @@ int main(int argc, char** argv) {
     std::srand(2);
     w.first = std::make_unique<Maze>(11, 11, 11, textures);
     w.flight = Flight(*w.large, *w.first);
+    WallPass pass;
     for (const Shot& shot : w.flight) {
-        const CellRange r =
-            visibleCellRange(*shot.maze, shot.pose, kRangeFieldOfView, kRangeAspect);
-        w.facesMax = std::max(w.facesMax, CountWallFaces(*shot.maze, r));
+        const Maze& maze = *shot.maze;
+        const double s = maze.cellSize();
+        glLoadIdentity();
+        ApplyCamera(shot.pose);
+        PlanWallPass(maze, visibleCellRange(maze, shot.pose, kRangeFieldOfView, kRangeAspect),
+                     {s, 0, 0}, {0, s, 0}, {0, 0, s}, CurrentView(), pass);
+        w.facesDrawnMax = std::max(w.facesDrawnMax, pass.facesDrawn());
+        w.facesReferenceMax = std::max(w.facesReferenceMax, ReferenceFaceCount(maze, shot.pose));
     }
+    glLoadIdentity();
     world = &w;
 
     if (!shotDir.empty()) {
@@ -241,12 +296,16 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     if (!frameMs.empty()) {
-        RecordFigure("frame_ms_p50", Percentile(frameMs, 0.50), "ms");
-        RecordFigure("frame_ms_p99", Percentile(frameMs, 0.99), "ms");
-        RecordFigure("frame_draw_ms_p50", Percentile(drawMs, 0.50), "ms");
-        RecordFigure("frame_cpu_ms_p50", Percentile(cpuMs, 0.50), "ms");
-        RecordFigure("frame_cpu_ms_p99", Percentile(cpuMs, 0.99), "ms");
-        RecordFigure("faces_per_frame_max", w.facesMax, "faces");
+        RecordFrameFigures("frame_", frameMs, referenceMs, floorMs);
+        RecordFigure("faces_drawn_max", w.facesDrawnMax, "faces");
+        RecordFigure("faces_per_frame_max", w.facesReferenceMax, "faces");
+        RecordFigure("reference_frame_ms_p50", Percentile(referenceMs, 0.50), "ms");
+        RecordFigure("reference_frame_ms_p99", Percentile(referenceMs, 0.99), "ms");
+        // The same in CPU time, steadier while other programs run.
+        RecordFrameFigures("frame_cpu_", frameCpuMs, referenceCpuMs, floorCpuMs);
+    }
+    if (!floorMs.empty()) {
+        RecordFigure("floor_frame_ms_p50", Percentile(floorMs, 0.50), "ms");
     }
     if (!emptyMs.empty()) {
         RecordFigure("empty_frame_ms_p50", Percentile(emptyMs, 0.50), "ms");

@@ -6,6 +6,7 @@
 
 #include "render/exit_marker.h"
 #include "render/visible_range.h"
+#include "render/wall_pass.h"
 #include "render/walls.h"
 
 namespace {
@@ -29,10 +30,22 @@ void draw(const Maze& maze, const Pose& pose) {
     const Vec3 ey{0, s, 0};
     const Vec3 ez{0, 0, s};
     SetupLight(pose.position());
-    drawWalls(maze, range, ex, ey, ez);
+    static WallPass pass;  // its storage is reused from frame to frame
+    PlanWallPass(maze, range, ex, ey, ez, CurrentView(), pass);
+    // Every wall texel is opaque, and so is the marker, which shows the last wall's texture:
+    // the alpha test would only cost time. Without walls the marker shows whatever texture
+    // is bound, and the test stays.
+    const bool walls = !pass.order.empty();
+    if (walls) {
+        glDisable(GL_ALPHA_TEST);
+    }
+    DrawWallPass(maze, pass);
 
     const int first = std::rand() % 6;
     DrawExitMarker(maze.exitPoint(), s * 0.3333333333333333, first);
+    if (walls) {
+        glEnable(GL_ALPHA_TEST);
+    }
 }
 
 void SetupLight(const Vec3& position) {

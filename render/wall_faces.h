@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "maze/maze.h"
 #include "maze/plane_style.h"
 #include "player/vec3.h"
@@ -68,10 +66,3 @@ void ForEachWallFace(const Maze& maze, const CellRange& range, const Vec3& ex, c
         }
     }
 }
-
-// The faces of ForEachWallFace, in order, into out (cleared first; its storage is reused).
-void CollectWallFaces(const Maze& maze, const CellRange& range, const Vec3& ex, const Vec3& ey,
-                      const Vec3& ez, std::vector<WallFace>& out);
-
-// How many faces a range holds, for the frame figures.
-int CountWallFaces(const Maze& maze, const CellRange& range);

@@ -3,13 +3,28 @@
 #include <GL/gl.h>
 
 #include "render/quad.h"
-#include "render/wall_faces.h"
 
-void drawWalls(const Maze& maze, const CellRange& range, const Vec3& ex, const Vec3& ey,
-               const Vec3& ez) {
-    ForEachWallFace(maze, range, ex, ey, ez, [&maze](const WallFace& f) {
-        drawWallFace(maze, f.corner, f.edge1, f.edge2, f.style, f.normal);
-    });
+View CurrentView() {
+    double projection[16];
+    double modelview[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    return MakeView(projection, modelview);
+}
+
+void DrawWallPass(const Maze& maze, const WallPass& pass) {
+    const WallRun* previous = nullptr;
+    for (int r : pass.order) {
+        const WallRun& run = pass.runs[r];
+        if (previous != nullptr && previous->texture == run.texture) {
+            glBindTexture(GL_TEXTURE_2D, 0);
+        }
+        for (int i = run.first; i < run.last; ++i) {
+            const WallFace& f = pass.faces[i];
+            drawWallFace(maze, f.corner, f.edge1, f.edge2, f.style, f.normal);
+        }
+        previous = &run;
+    }
 }
 
 void drawWallFace(const Maze& maze, const Vec3& corner, const Vec3& edge1, const Vec3& edge2,

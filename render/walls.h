@@ -3,11 +3,15 @@
 #include "maze/maze.h"
 #include "maze/plane_style.h"
 #include "player/vec3.h"
-#include "render/cell_range.h"
+#include "render/view.h"
+#include "render/wall_pass.h"
 
-// Draws every wall face of the range (see ForEachWallFace), one bind and one quad each.
-void drawWalls(const Maze& maze, const CellRange& range, const Vec3& ex, const Vec3& ey,
-               const Vec3& ez);
+// The view of the matrices OpenGL holds now.
+View CurrentView();
+
+// Draws a planned pass: its runs in order, every face with drawWallFace, and nothing bound
+// in between two runs with one texture, so that OpenGL keeps them in separate draws.
+void DrawWallPass(const Maze& maze, const WallPass& pass);
 
 // Normal, plane colour, then the quad with the plane's texture.
 void drawWallFace(const Maze& maze, const Vec3& corner, const Vec3& edge1, const Vec3& edge2,

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "maze/maze.h"
+#include "render/cell_range.h"
+#include "render/view.h"
+#include "render/wall_faces.h"
+
+// Which wall faces of the range the eye can see first along some pixel's ray.
+//
+// Found by flooding the open cells of the range from the eye's cell: each cell gets a screen
+// rectangle that holds every pixel whose ray passes through it, narrowed at each cell side
+// the rays cross, and a ray that reaches a face stops there. No pixel slips between two
+// faces: those that meet share an edge of the lattice whole (there is no T-junction), its
+// corners are the same numbers for both, Mesa's clipper cuts a shared edge the same way for
+// both faces (always from the corner outside), and its rasteriser leaves no pixel between
+// two triangles on one edge. Rectangles carry a margin of a few pixels, so the answer errs
+// only on the seen side.
+//
+// faces are those of ForEachWallFace over range. Returns false, leaving seen alone, when the
+// eye is outside the maze or within reach of a wall (the near plane may cut into it, and
+// rays start inside).
+bool FindSeenFaces(const Maze& maze, const CellRange& range, const View& view,
+                   const std::vector<WallFace>& faces, std::vector<char>& seen);

@@ -1,0 +1,54 @@
+#include "render/view.h"
+
+#include <cmath>
+
+namespace {
+
+// A hundredth of the view's half width (about four pixels) keeps both tests on the safe
+// side of OpenGL's single-precision transform.
+constexpr double kMargin = 0.01;
+
+Vec3 Row(const double* m, int i) { return {m[i], m[4 + i], m[8 + i]}; }
+
+double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+}  // namespace
+
+View MakeView(const double* projection, const double* modelview) {
+    View view{};
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            double sum = 0;
+            for (int k = 0; k < 4; ++k) {
+                sum += projection[k * 4 + row] * modelview[column * 4 + k];
+            }
+            view.clip[column * 4 + row] = sum;
+        }
+    }
+    // The eye is the point the model-view maps to the origin: solve R e = -t.
+    const Vec3 r0 = Row(modelview, 0), r1 = Row(modelview, 1), r2 = Row(modelview, 2);
+    const Vec3 t{modelview[12], modelview[13], modelview[14]};
+    const double det = Dot(r0, cross(r1, r2));
+    view.eye = -(t.x * cross(r1, r2) + t.y * cross(r2, r0) + t.z * cross(r0, r1)) / det;
+    return view;
+}
+
+ClipPoint ToClip(const View& view, const Vec3& p) {
+    const auto& m = view.clip;
+    return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12],
+            m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
+            m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14],
+            m[3] * p.x + m[7] * p.y + m[11] * p.z + m[15]};
+}
+
+int OutsidePlanes(const ClipPoint& p) {
+    const double slack = -kMargin * std::abs(p.w);
+    return (p.w + p.x < slack ? 1 : 0) | (p.w - p.x < slack ? 2 : 0) | (p.w + p.y < slack ? 4 : 0) |
+           (p.w - p.y < slack ? 8 : 0) | (p.w + p.z < slack ? 16 : 0);
+}
+
+bool MayNeedClipping(const ClipPoint& p) {
+    const double inner = kMargin * p.w;
+    return !(p.w > 0 && p.w + p.x > inner && p.w - p.x > inner && p.w + p.y > inner &&
+             p.w - p.y > inner && p.w + p.z > inner);
+}

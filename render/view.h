@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+
+#include "player/vec3.h"
+
+// The camera as the wall pass sees it, taken from OpenGL's own matrices so that it is the
+// view really drawn (the camera bob included).
+struct View {
+    std::array<double, 16> clip;  // world to clip coordinates, column-major as OpenGL keeps it
+    Vec3 eye;                     // world position of the eye
+};
+
+// From the projection and model-view matrices as glGetDoublev returns them.
+View MakeView(const double* projection, const double* modelview);
+
+struct ClipPoint {
+    double x, y, z, w;
+};
+
+ClipPoint ToClip(const View& view, const Vec3& p);
+
+// Planes of the view volume (left, right, bottom, top, near) that p lies clearly outside of,
+// one bit each. A quad all of whose corners share a bit gives no pixel.
+int OutsidePlanes(const ClipPoint& p);
+
+// False only when p lies clearly inside the visible part of the view volume, so that no
+// quad of a draw with p in it needs clipping.
+bool MayNeedClipping(const ClipPoint& p);

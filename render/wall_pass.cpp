@@ -1,0 +1,193 @@
+#include "render/wall_pass.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <queue>
+#include <tuple>
+#include <utility>
+
+#include "render/face_ties.h"
+#include "render/lattice.h"
+#include "render/sight.h"
+
+namespace {
+
+// Distance from p to the face's square.
+double DistanceTo(const WallFace& f, const Vec3& p) {
+    const Vec3 far = f.corner + f.edge1 + f.edge2;
+    double sum = 0;
+    for (int a = 0; a < 3; ++a) {
+        const double low = std::min(f.corner[a], far[a]);
+        const double high = std::max(f.corner[a], far[a]);
+        const double d = p[a] < low ? low - p[a] : (p[a] > high ? p[a] - high : 0.0);
+        sum += d * d;
+    }
+    return std::sqrt(sum);
+}
+
+// What the order needs to know of a run.
+struct RunFacts {
+    bool drawn = false;       // some face may give a pixel
+    bool exact = true;        // no corner needs clipping: its rounding is its own
+    bool facesAway = true;    // the eye is behind every face: hidden but for ties
+    double distance = 1e300;  // to its nearest face
+};
+
+// Storage reused from frame to frame.
+struct Scratch {
+    std::vector<char> inView;  // per face: not clearly outside the view volume
+    std::vector<char> exact;   // per face: that of its run
+    std::vector<char> seen, shows;
+    std::vector<int> group;
+    std::vector<RunFacts> runs;
+    std::vector<std::pair<int, int>> ties;
+    std::vector<int> waiting, start;
+};
+
+// Per face: in view or not; per run: whether its draw can need clipping. The marker joins
+// the last run's draw, so that run's rounding is never its own alone.
+void LookAtFaces(const WallPass& pass, const View& view, Scratch& scratch) {
+    const int last = static_cast<int>(pass.runs.size()) - 1;
+    scratch.inView.assign(pass.faces.size(), 0);
+    scratch.exact.assign(pass.faces.size(), 0);
+    scratch.runs.assign(pass.runs.size(), RunFacts{});
+    for (int r = 0; r <= last; ++r) {
+        RunFacts& run = scratch.runs[r];
+        run.exact = r != last;
+        for (int i = pass.runs[r].first; i < pass.runs[r].last; ++i) {
+            const WallFace& f = pass.faces[i];
+            int outside = ~0;
+            for (int k = 0; k < 4; ++k) {
+                const ClipPoint p = ToClip(view, FaceCorner(f, k));
+                outside &= OutsidePlanes(p);
+                run.exact = run.exact && !MayNeedClipping(p);
+            }
+            scratch.inView[i] = outside == 0;
+            const Vec3 toEye = view.eye - f.corner;
+            run.facesAway = run.facesAway &&
+                            f.normal.x * toEye.x + f.normal.y * toEye.y + f.normal.z * toEye.z <= 0;
+            run.distance = std::min(run.distance, DistanceTo(f, view.eye));
+        }
+        std::fill(scratch.exact.begin() + pass.runs[r].first,
+                  scratch.exact.begin() + pass.runs[r].last, run.exact);
+    }
+}
+
+// Which faces may give a pixel: those in view that the eye sees first along some ray, and
+// those that meet one of these where the two may tie (or where one wins by rounding).
+// Without a flood from the eye, every face in view.
+void FindShowingFaces(const Maze& maze, const CellRange& range, const View& view,
+                      const WallPass& pass, Scratch& scratch) {
+    const std::size_t count = pass.faces.size();
+    scratch.shows = scratch.inView;
+    scratch.seen.assign(count, 0);
+    if (!FindSeenFaces(maze, range, view, pass.faces, scratch.seen)) {
+        return;
+    }
+    scratch.group.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        scratch.group[i] = static_cast<int>(i);
+    }
+    FindTies(pass.faces, scratch.group, scratch.exact, maze.cellSize(), view.eye, scratch.ties);
+    std::vector<char>& seen = scratch.seen;
+    std::vector<char> near = seen;
+    for (const auto& [a, b] : scratch.ties) {
+        near[a] = near[a] || seen[b];
+        near[b] = near[b] || seen[a];
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        scratch.shows[i] = scratch.inView[i] && near[i];
+    }
+}
+
+// The runs to draw, nearest first (those facing away after the others), except that runs
+// whose faces may tie keep the order of the faces, and the last run comes last.
+void OrderRuns(const Maze& maze, const View& view, WallPass& pass, Scratch& scratch) {
+    const int runCount = static_cast<int>(pass.runs.size());
+    const int last = runCount - 1;
+    scratch.group.assign(pass.faces.size(), -1);
+    for (int r = 0; r < runCount; ++r) {
+        RunFacts& run = scratch.runs[r];
+        run.drawn = r == last;
+        for (int i = pass.runs[r].first; i < pass.runs[r].last; ++i) {
+            run.drawn = run.drawn || scratch.shows[i];
+        }
+        if (run.drawn) {
+            std::fill(scratch.group.begin() + pass.runs[r].first,
+                      scratch.group.begin() + pass.runs[r].last, r);
+        }
+    }
+    std::vector<std::pair<int, int>>& ties = scratch.ties;
+    FindTies(pass.faces, scratch.group, scratch.exact, maze.cellSize(), view.eye, ties);
+    std::sort(ties.begin(), ties.end());
+    ties.erase(std::unique(ties.begin(), ties.end()), ties.end());
+
+    // Tied pairs as edges earlier -> later, in the layout of a compressed adjacency list.
+    std::vector<int>& waiting = scratch.waiting;
+    std::vector<int>& start = scratch.start;
+    waiting.assign(runCount, 0);
+    start.assign(runCount + 1, 0);
+    for (const auto& [from, to] : ties) {
+        ++waiting[to];
+        ++start[from + 1];
+    }
+    for (int r = 0; r < runCount; ++r) {
+        start[r + 1] += start[r];
+    }
+    using Key = std::tuple<bool, double, int>;
+    std::priority_queue<Key, std::vector<Key>, std::greater<Key>> ready;
+    const auto offer = [&](int r) {
+        if (r != last && scratch.runs[r].drawn && waiting[r] == 0) {
+            ready.emplace(scratch.runs[r].facesAway, scratch.runs[r].distance, r);
+        }
+    };
+    for (int r = 0; r < runCount; ++r) {
+        offer(r);
+    }
+    while (!ready.empty()) {
+        const int r = std::get<2>(ready.top());
+        ready.pop();
+        pass.order.push_back(r);
+        for (int e = start[r]; e < start[r + 1]; ++e) {
+            --waiting[ties[e].second];
+            offer(ties[e].second);
+        }
+    }
+    pass.order.push_back(last);
+}
+
+}  // namespace
+
+int WallPass::facesDrawn() const {
+    int count = 0;
+    for (int r : order) {
+        count += runs[r].last - runs[r].first;
+    }
+    return count;
+}
+
+void PlanWallPass(const Maze& maze, const CellRange& range, const Vec3& ex, const Vec3& ey,
+                  const Vec3& ez, const View& view, WallPass& pass) {
+    pass.faces.clear();
+    pass.runs.clear();
+    pass.order.clear();
+    ForEachWallFace(maze, range, ex, ey, ez,
+                    [&pass](const WallFace& f) { pass.faces.push_back(f); });
+    const std::vector<TextureId>& textures = maze.textures();
+    for (int i = 0; i < static_cast<int>(pass.faces.size()); ++i) {
+        const TextureId texture = textures[pass.faces[i].style.textureIndex];
+        if (pass.runs.empty() || pass.runs.back().texture != texture) {
+            pass.runs.push_back({i, i + 1, texture});
+        } else {
+            pass.runs.back().last = i + 1;
+        }
+    }
+    if (pass.runs.empty()) {
+        return;
+    }
+    static Scratch scratch;
+    LookAtFaces(pass, view, scratch);
+    FindShowingFaces(maze, range, view, pass, scratch);
+    OrderRuns(maze, view, pass, scratch);
+}
