@@ -43,7 +43,8 @@ TEST_P(Soak, EverySizeTwiceThroughTheMenu) {
         TestDisplay(),
         GameOptions{{},
                     {"ORRINDEL_FRAME_MS=15", "ORRINDEL_INPUT_SCRIPT=" + stem + ".script",
-                     "ORRINDEL_SHIM_LOG=" + stem + ".log", "ASAN_OPTIONS=quarantine_size_mb=4"},
+                     "ORRINDEL_SHIM_LOG=" + stem + ".log",
+                     "ASAN_OPTIONS=quarantine_size_mb=4:intercept_tls_get_addr=0"},
                     GetParam()});
     // The resident peak over the first round of sizes, and over the second until Quit (the
     // leak check at exit takes memory of its own).

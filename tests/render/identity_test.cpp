@@ -20,10 +20,6 @@
 #include "tests/support/display.h"
 #include "tests/support/fixture.h"
 
-// The sanitizers misread the GL driver's thread-local storage when it lands 16 bytes into a
-// page, and the leak check at exit crashes on it. It holds nothing of ours.
-extern "C" const char* __asan_default_options() { return "intercept_tls_get_addr=0"; }
-
 namespace {
 
 Pose Looking(const Vec3& eye, Vec3 forward, double roll = 0) {
