@@ -31,16 +31,10 @@ long MonotonicUs() {
 
 std::string LogPath() { return "/tmp/orrindel-bench-" + std::to_string(getpid()) + ".log"; }
 
-// Waits until the log holds at least count swaps; returns them (empty on timeout).
-std::vector<SwapRecord> WaitForSwaps(GameProcess& game, long count) {
-    for (int waited = 0; waited < 60000 && game.running(); waited += 5) {
-        std::vector<SwapRecord> log = ReadSwapLog(LogPath());
-        if (!log.empty() && log.back().swap >= count) {
-            return log;
-        }
-        SleepMs(5);
-    }
-    return {};
+// The log once it holds at least count swaps; empty when it does not within a minute.
+std::vector<SwapRecord> Swaps(GameProcess& game, long count) {
+    std::vector<SwapRecord> log = WaitForSwaps(game, LogPath(), count, 60000);
+    return !log.empty() && log.back().swap >= count ? log : std::vector<SwapRecord>{};
 }
 
 void Stop(GameProcess& game) {
@@ -55,7 +49,7 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
         options.env = {"ORRINDEL_SHIM_LOG=" + LogPath()};
         const long started = MonotonicUs();
         GameProcess game(server->display(), options);
-        const std::vector<SwapRecord> log = WaitForSwaps(game, 1);
+        const std::vector<SwapRecord> log = Swaps(game, 1);
         if (log.empty()) {
             state.SkipWithError("the game presented no frame");
             Stop(game);
@@ -83,7 +77,7 @@ void MazeStart(benchmark::State& state, int size) {
         GameOptions options;
         options.env = {"ORRINDEL_SHIM_LOG=" + LogPath(), "ORRINDEL_INPUT_SCRIPT=" + scriptPath};
         GameProcess game(server->display(), options);
-        const std::vector<SwapRecord> log = WaitForSwaps(game, firstPoll + 1);
+        const std::vector<SwapRecord> log = Swaps(game, firstPoll + 1);
         std::remove(scriptPath.c_str());
         if (log.size() < static_cast<std::size_t>(firstPoll + 1)) {
             state.SkipWithError("the new maze presented no frame");
