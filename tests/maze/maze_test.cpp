@@ -97,10 +97,11 @@ TEST(FindTextureFiles, TintedThenUntintedEachUpToItsFirstGapInNumericOrder) {
     fs::remove_all(dir);
 }
 
-// Runs maze-dump; returns its exit status and its standard output, or its standard error.
+// Runs maze-dump; returns its exit status (124 when it hangs) and its standard output, or its
+// standard error.
 std::pair<int, std::string> RunDump(const std::string& args, bool errors = false) {
     const std::string command =
-        MAZE_DUMP " " + args + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
+        "timeout 20 " MAZE_DUMP " " + args + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
     std::FILE* pipe = popen(command.c_str(), "r");
     std::string text;
     char buffer[4096];
