@@ -93,7 +93,7 @@ bool Player::update() {
     }
     pose_.orthonormalize(true);
 
-    return length(pose_.position() - maze_.exitPoint()) < 0.5 * maze_.cellSize();
+    return ReachesExit(maze_, pose_.position());
 }
 
 void Player::moveWithCollision(const Vec3& displacement) {
@@ -141,4 +141,8 @@ void Player::movePieceWithCollision(const Vec3& displacement) {
 bool Player::touchesWall() const {
     const Vec3 half(kHalfBox, kHalfBox, kHalfBox);
     return maze_.boxTouchesWall(pose_.position() - half, pose_.position() + half);
+}
+
+bool ReachesExit(const Maze& maze, const Vec3& position) {
+    return length(position - maze.exitPoint()) < 0.5 * maze.cellSize();
 }

@@ -13,9 +13,6 @@ class Player {
     Player(const Maze& maze, const Pose& start);
 
     Pose pose() const { return pose_; }
-    // Places the player anywhere, e.g. for tests; the rates are kept.
-    void setPose(const Pose& pose) { pose_ = pose; }
-    const std::array<double, 6>& velocity() const { return velocity_; }
 
     // Sets the model-view transform from the pose, with the eye bobbing along up.
     // Leaves the pose unchanged. (camera.cpp, needs GL.)
@@ -40,6 +37,9 @@ class Player {
     const Maze& maze_;
     std::array<double, 6> velocity_{};
 };
+
+// True when position is strictly closer than half a cell to the maze's exit point.
+bool ReachesExit(const Maze& maze, const Vec3& position);
 
 // Multiplies the current matrix by the view from pose (gluLookAt). (camera.cpp)
 void ApplyCamera(const Pose& pose);

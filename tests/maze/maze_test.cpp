@@ -1,133 +1,141 @@
-#include "maze/maze.h"
-
+// The maze's rules that the reference comparison does not reach: the join of three or more
+// regions, the wall query on odd boxes, the numbering of the texture files, and maze-dump.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <limits>
-#include <utility>
-#include <vector>
+#include <sstream>
+
+#include "maze/generation.h"
+#include "maze/maze.h"
+#include "maze/texture_files.h"
+#include "tests/support/fixture.h"
 
 namespace {
 
-const TextureSet Textures{{11, 12, 13, 21, 22}, 3};
-constexpr double OneThird = 0.3333333333333333;
-
-void ExpectVec(const Vec3& v, double x, double y, double z) {
-    EXPECT_EQ(v.x, x);
-    EXPECT_EQ(v.y, y);
-    EXPECT_EQ(v.z, z);
+TEST(JoinedPair, TheLastPairOfNeighboursInDifferentRegions) {
+    // Neighbour regions in the order -x, +x, -y, +y, -z, +z; -1 is a wall.
+    const struct {
+        std::array<int, 6> regions;
+        std::pair<int, int> joined;
+    } cases[] = {
+        {{4, 9, -1, -1, -1, -1}, {0, 1}},
+        {{2, -1, -1, 2, -1, -1}, {-1, -1}},  // one region on two sides
+        {{2, 5, 7, -1, -1, -1}, {1, 2}},     // -x stays apart
+        {{0, 1, 2, 3, 4, 5}, {4, 5}},
+        {{1, 2, 3, -1, -1, 3}, {1, 5}},  // -y and +z are one region
+        {{-1, 6, 8, 8, 6, 6}, {3, 5}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JoinedPair(c.regions), c.joined) << testing::PrintToString(c.regions);
+    }
 }
 
-// Open cells reached from (1, 1, 1) through shared faces (explicit stack).
-int CountReachable(const Maze& maze) {
-    std::vector<bool> seen(maze.cells().size(), false);
-    std::vector<int> stack{maze.cellIndex(1, 1, 1)};
-    seen[stack.back()] = true;
-    const int sx = maze.sizeX();
-    const int sxy = sx * maze.sizeY();
-    int reached = 0;
-    while (!stack.empty()) {
-        const int cell = stack.back();
-        stack.pop_back();
-        ++reached;
-        for (int step : {-1, 1, -sx, sx, -sxy, sxy}) {
-            if (!seen[cell + step] && !(maze.cells()[cell + step] & CellWall)) {
-                seen[cell + step] = true;
-                stack.push_back(cell + step);
+TEST(BoxTouchesWall, OutsideTheMazeIsWallAndNoBoxBreaksTheQuery) {
+    const auto maze = MakeMaze(11, 5);  // room (1, 1, 1) is [5, 10) on every axis, (9, 1, 1) too
+    const double far = 1e12, inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+    const struct {
+        Vec3 low, high;
+        bool wall;
+    } cases[] = {
+        {{5, 5, 5}, {9.99, 9.99, 9.99}, false},  // resting on the border faces below
+        {{4.9, 6, 6}, {8, 8, 8}, true},
+        {{46, 6, 6}, {49.99, 8, 8}, false},
+        {{46, 6, 6}, {50, 8, 8}, true},  // a corner on a face counts in the cell above it
+        {{8, 8, 8}, {0, 8, 8}, false},   // inverted: no cell
+        {{far, 6, 6}, {-far, 8, 8}, false},
+        {{60, 6, 6}, {61, 8, 8}, true},  // just past the far border
+        {{6, 6, -8}, {8, 8, -7}, true},  // just before the near border
+        {{6, 6, 6}, {8, 8, far}, true},
+        {{nan, 6, 6}, {nan, 8, 8}, true},  // NaN is cell 0, the border
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(maze->boxTouchesWall(c.low, c.high), c.wall) << "case " << &c - cases;
+    }
+    // Truncation toward zero twice, saturating: what the renderer's range is built from.
+    const int top = std::numeric_limits<int>::max() / 5;
+    const std::pair<double, int> indices[] = {{4.999, 0}, {5.0, 1},     {-4.9, 0}, {-6.997, -1},
+                                              {inf, top}, {-inf, -top}, {nan, 0}};
+    for (const auto& [coordinate, index] : indices) {
+        EXPECT_EQ(CellIndexOf(coordinate, 5.0), index) << coordinate;
+    }
+}
+
+TEST(FindTextureFiles, TintedThenUntintedEachUpToItsFirstGapInNumericOrder) {
+    namespace fs = std::filesystem;
+    const struct {
+        const char *files, *found;
+        int tinted;
+    } cases[] = {
+        {"u2 t3 u1 t1 t2 font", "t1 t2 t3 u1 u2 ", 3},
+        {"t1 t2 t4 u2 u3", "t1 t2 ", 2},
+        {"t2 u2 T1 t0", "", 0},
+        {"t2 u1 u2", "u1 u2 ", 0},
+        {"t10 t9 t8 t7 t6 t5 t4 t3 t2 t1 u1", "t1 t2 t3 t4 t5 t6 t7 t8 t9 t10 u1 ", 10},
+    };
+    const std::string dir = fs::temp_directory_path() / ("orr_textures" + std::to_string(getpid()));
+    for (const auto& c : cases) {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        std::istringstream files(c.files);
+        for (std::string name; files >> name;) {
+            std::ofstream(dir + "/" + name + ".bmp") << "BM";
+        }
+        const TextureFileList list = FindTextureFiles(dir + "/");
+        std::string found;
+        for (const std::string& path : list.paths) {
+            found += path.substr(dir.size() + 1, path.size() - dir.size() - 5) + " ";
+        }
+        EXPECT_EQ(found, c.found);
+        EXPECT_EQ(list.tintedCount, c.tinted) << c.found;
+    }
+    fs::remove_all(dir);
+}
+
+// Runs maze-dump; returns its exit status (124 when it hangs) and its standard output, or its
+// standard error.
+std::pair<int, std::string> RunDump(const std::string& args, bool errors = false) {
+    const std::string command =
+        "timeout 20 " MAZE_DUMP " " + args + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
+// maze-dump prints the very maze the game builds from a seed, and refuses what it cannot build.
+TEST(MazeDump, PrintsTheGamesMazeAndRefusesWhatItCannotBuild) {
+    const auto maze = MakeMaze(11, 17, TextureSet{{1, 2, 3, 4, 5}, 3});
+    std::string expected;
+    for (int z = 0; z < 11; ++z) {
+        expected += z > 0 ? "\n" : "";
+        for (int y = 0; y < 11; ++y) {
+            for (int x = 0; x < 11; ++x) {
+                expected += maze->isWall(x, y, z) ? '#' : '.';
             }
+            expected += '\n';
         }
     }
-    return reached;
-}
+    EXPECT_EQ(RunDump("17 11 3 2"), std::pair(0, expected));
+    const std::string counts =
+        "open cells: 249\nrooms: 125\nattempts: " + std::to_string(maze->generationAttempts()) +
+        "\nbuild time: ";
+    EXPECT_EQ(RunDump("17 11 3 2", true).second.substr(0, counts.size()), counts);
 
-TEST(Maze, FinishedMazeKeepsItsInvariantsForEverySize) {
-    for (int size = 5; size <= 39; size += 2) {
-        for (unsigned seed : {1u, 77u, 4242u}) {
-            SCOPED_TRACE(testing::Message() << "size " << size << " seed " << seed);
-            std::srand(seed + size);
-            const Maze maze(size, size, size, Textures);
-            const int half = (size - 1) / 2;
-            const int rooms = half * half * half;
-            int open = 0;
-            bool bordersWalled = true;
-            bool roomsOpen = true;
-            for (int z = 0; z < size; ++z) {
-                for (int y = 0; y < size; ++y) {
-                    for (int x = 0; x < size; ++x) {
-                        const bool wall = maze.isWall(x, y, z);
-                        const bool border = x == 0 || y == 0 || z == 0 || x == size - 1 ||
-                                            y == size - 1 || z == size - 1;
-                        open += wall ? 0 : 1;
-                        bordersWalled &= !border || wall;
-                        roomsOpen &= !((x & y & z & 1) && wall);
-                    }
-                }
-            }
-            EXPECT_TRUE(bordersWalled);
-            EXPECT_TRUE(roomsOpen);
-            EXPECT_EQ(open, 2 * rooms - 1);
-            EXPECT_EQ(CountReachable(maze), 2 * rooms - 1);
-            ExpectVec(maze.startPosition(), 7.5, 7.5, 7.5);
-            const double exit = (size - 2 + OneThird) * 5.0;
-            ExpectVec(maze.exitPoint(), exit, exit, exit);
-        }
+    for (const char* args : {"1 10 1 1", "1 41 1 1", "1 1 1 1", "1 9 0 0", "x 9 1 1", "1 9 -1 3",
+                             "1 9 1", "-5 9 1 1", "1 9 1 1 1", "1 9z 1 1"}) {
+        EXPECT_EQ(RunDump(args), std::pair(2, std::string())) << args;
+        EXPECT_NE(RunDump(args, true).second.find("usage: maze-dump"), std::string::npos) << args;
     }
-}
-
-TEST(Maze, UnequalAxesKeepTheirOwnPlanesAndExit) {
-    const Maze maze(5, 7, 9, Textures);
-    EXPECT_EQ(maze.planesX().size(), 6u);
-    EXPECT_EQ(maze.planesY().size(), 8u);
-    EXPECT_EQ(maze.planesZ().size(), 10u);
-    ExpectVec(maze.exitPoint(), (3 + OneThird) * 5.0, (5 + OneThird) * 5.0, (7 + OneThird) * 5.0);
-}
-
-TEST(CellIndexOf, TruncatesTowardZeroAndSaturates) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const int highest = static_cast<int>(std::numeric_limits<int>::max() / 5.0);
-    const int lowest = static_cast<int>(std::numeric_limits<int>::min() / 5.0);
-    const std::pair<double, int> cases[] = {{4.999, 0},     {5.0, 1},       {-4.9, 0},
-                                            {-6.997, -1},   {-5.0, -1},     {1e300, highest},
-                                            {inf, highest}, {-inf, lowest}, {std::nan(""), 0}};
-    for (const auto& [coordinate, cell] : cases) {
-        EXPECT_EQ(CellIndexOf(coordinate, 5.0), cell) << coordinate;
-    }
-    EXPECT_EQ(CellIndexOf(3.0, 0.0), std::numeric_limits<int>::max());
-}
-
-// These expectations hold for any carving, so the seed is whatever rand() is at.
-TEST(BoxTouchesWall, InsideOneOpenCellOrReachingIntoAWall) {
-    const Maze maze(11, 11, 11, Textures);
-    // Room (1, 1, 1) spans [5, 10) on every axis; its -x neighbour is the border.
-    EXPECT_FALSE(maze.boxTouchesWall({5.0, 5.0, 5.0}, {9.99, 9.99, 9.99}));
-    EXPECT_TRUE(maze.boxTouchesWall({4.9, 6.0, 6.0}, {8.0, 8.0, 8.0}));
-    for (int axis = 0; axis < 3; ++axis) {
-        Vec3 high(9.0, 9.0, 9.0);
-        high[axis] = 10.1;
-        const bool wall = maze.isWall(axis == 0 ? 2 : 1, axis == 1 ? 2 : 1, axis == 2 ? 2 : 1);
-        EXPECT_EQ(maze.boxTouchesWall({6.0, 6.0, 6.0}, high), wall) << "axis " << axis;
-    }
-    // An inverted box covers no cell.
-    EXPECT_FALSE(maze.boxTouchesWall({8.0, 8.0, 8.0}, {0.0, 8.0, 8.0}));
-    EXPECT_FALSE(maze.boxTouchesWall({1e12, 6.0, 6.0}, {-1e12, 8.0, 8.0}));
-}
-
-TEST(BoxTouchesWall, AnythingOutsideTheMazeIsWall) {
-    const Maze maze(11, 11, 11, Textures);
-    for (int outside : {-1, 11, 1000, std::numeric_limits<int>::min()}) {
-        EXPECT_TRUE(maze.isWall(outside, 1, 1));
-        EXPECT_TRUE(maze.isWall(1, outside, 1));
-        EXPECT_TRUE(maze.isWall(1, 1, outside));
-    }
-    const double far = 1e12;
-    const double nan = std::nan("");
-    EXPECT_TRUE(maze.boxTouchesWall({-far, -far, -far}, {-far + 1, -far + 1, -far + 1}));
-    EXPECT_TRUE(maze.boxTouchesWall({far, far, far}, {far + 1, far + 1, far + 1}));
-    EXPECT_TRUE(maze.boxTouchesWall({60.0, 6.0, 6.0}, {61.0, 8.0, 8.0}));  // x = 12 > 10
-    EXPECT_TRUE(maze.boxTouchesWall({6.0, 6.0, 6.0}, {8.0, 8.0, far}));    // partly outside
-    EXPECT_TRUE(maze.boxTouchesWall({-far, -far, -far}, {far, far, far}));
-    EXPECT_TRUE(maze.boxTouchesWall({nan, 6.0, 6.0}, {nan, 8.0, 8.0}));
 }
 
 }  // namespace
