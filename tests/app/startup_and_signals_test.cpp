@@ -161,11 +161,11 @@ TEST_P(Stop, NoDisplayIsReportedWithStatus1) {
         << game.stderrText();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sdl, Startup, testing::Combine(testing::ValuesIn(kCases), testing::Bool()),
-    [](const auto& info) {
-        return std::get<0>(info.param).name + SdlLibraryName({std::get<1>(info.param), 0});
-    });
+INSTANTIATE_TEST_SUITE_P(Sdl, Startup, testing::Combine(testing::ValuesIn(kCases), testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    SdlLibraryName({std::get<1>(info.param), 0});
+                         });
 ORR_ON_BOTH_SDL(Stop);
 
 }  // namespace
