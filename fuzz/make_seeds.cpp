@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "fuzz/bmp_encoder.h"
+#include "tools/bmp/bmp_encoder.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include "fuzz/bmp_encoder.h"
 #include "harness/game_process.h"
 #include "tests/app/sdl_library.h"
 #include "tests/support/display.h"
+#include "tools/bmp/bmp_encoder.h"
 
 namespace fs = std::filesystem;
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/bmp_encoder.h"
 #include "platform/image.h"
 #include "platform/video.h"
 #include "tests/support/display.h"
+#include "tools/bmp/bmp_encoder.h"
 
 namespace {
 

@@ -5,7 +5,8 @@
 #include <vector>
 
 // BMP files of every kind SDL reads, written from a picture, independent of SDL's own writer
-// (which knows two depths): the image fuzzer's seed corpus and the loader tests' files.
+// (which knows two depths): the art tools' files (the default format), the image fuzzer's
+// seed corpus and the loader tests' files.
 
 struct BmpColour {
     std::uint8_t r, g, b;

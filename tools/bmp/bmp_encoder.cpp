@@ -1,4 +1,4 @@
-#include "fuzz/bmp_encoder.h"
+#include "tools/bmp/bmp_encoder.h"
 
 #include <algorithm>
 #include <cstdlib>
