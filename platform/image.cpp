@@ -6,10 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <bit>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/bmp_check.h"
 #include "platform/quit_signal.h"
@@ -203,11 +205,22 @@ SDL_Surface* LoadImage(const char* path, int bitsPerPixel) {
 }
 
 TextureId UploadTexture(SDL_Surface* surface, int magFilter, int minFilter) {
+    // GLU rescales an image whose sides are not both powers of two, and reads one pixel past
+    // its end while doing so: a fault where the image ends a mapping. That pixel weighs
+    // nothing in the result, so a copy with room for it gives the same texture.
+    const void* pixels = surface->pixels;
+    std::vector<std::uint8_t> withRoom;
+    if (!std::has_single_bit(static_cast<unsigned>(surface->w)) ||
+        !std::has_single_bit(static_cast<unsigned>(surface->h))) {
+        const auto bytes = static_cast<std::size_t>(surface->pitch) * surface->h;
+        withRoom.resize(bytes + 4);
+        std::memcpy(withRoom.data(), surface->pixels, bytes);
+        pixels = withRoom.data();
+    }
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, surface->w, surface->h, GL_RGBA, GL_UNSIGNED_BYTE,
-                      surface->pixels);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 4, surface->w, surface->h, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);

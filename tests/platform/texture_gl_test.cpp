@@ -3,9 +3,11 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/image.h"
@@ -67,6 +69,25 @@ TEST(PixelAccessTest, ReachesRowsPastTwoGigabytes) {
     EXPECT_EQ(memory[bytes - 65532], 0x44);
     SDL_FreeSurface(s);
     munmap(memory, bytes);
+}
+
+// GLU rescales sides that are not powers of two and then reads one pixel past the image,
+// which faults where the image ends a mapping, as the image fuzzer found.
+TEST(PixelAccessTest, UploadReadsNothingPastTheImage) {
+    OpenGameWindow();
+    const long page = sysconf(_SC_PAGESIZE);
+    for (const auto& [w, h] : {std::pair{2, 48}, std::pair{512, 448}, std::pair{3, 5}}) {
+        const std::size_t bytes = std::size_t(w) * h * 4;
+        const std::size_t span = (bytes + page - 1) / page * page + page;
+        auto* memory = static_cast<std::uint8_t*>(
+            mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        mprotect(memory + span - page, page, PROT_NONE);
+        std::uint8_t* pixels = memory + span - page - bytes;
+        SDL_Surface* s = SDL_CreateRGBSurfaceFrom(pixels, w, h, 32, w * 4, 0, 0, 0, 0);
+        UploadTexture(s, GL_LINEAR, GL_LINEAR_MIPMAP_NEAREST);
+        SDL_FreeSurface(s);
+        munmap(memory, span);
+    }
 }
 
 // A frame lasts from one frame end to the next, the game's own work included, capped.
