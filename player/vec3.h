@@ -48,7 +48,9 @@ inline Vec3 cross(const Vec3& a, const Vec3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-inline double length(const Vec3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+inline double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+inline double length(const Vec3& v) { return std::sqrt(dot(v, v)); }
 
 // In place; returns v. A zero vector becomes NaN, which no caller produces.
 inline Vec3& normalize(Vec3& v) {

@@ -13,15 +13,13 @@ namespace {
 // sub-pixel grid.
 constexpr double kTolerance = 0.01;
 
-double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 bool Same(const Vec3& a, const Vec3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
 
 // Signed distance of the eye from the plane through v spanned by p and q (w = v - eye);
 // its sign says on which side of p the edge q turns, as the eye sees it.
 double Turn(const Vec3& p, const Vec3& q, const Vec3& w) {
     const Vec3 n = cross(p, q);
-    return Dot(n, w) / length(n);
+    return dot(n, w) / length(n);
 }
 
 // Whether edge u points into the quarter-plane between c[0] and c[1] (turning positively).

@@ -10,8 +10,6 @@ constexpr double kMargin = 0.01;
 
 Vec3 Row(const double* m, int i) { return {m[i], m[4 + i], m[8 + i]}; }
 
-double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 }  // namespace
 
 View MakeView(const double* projection, const double* modelview) {
@@ -28,7 +26,7 @@ View MakeView(const double* projection, const double* modelview) {
     // The eye is the point the model-view maps to the origin: solve R e = -t.
     const Vec3 r0 = Row(modelview, 0), r1 = Row(modelview, 1), r2 = Row(modelview, 2);
     const Vec3 t{modelview[12], modelview[13], modelview[14]};
-    const double det = Dot(r0, cross(r1, r2));
+    const double det = dot(r0, cross(r1, r2));
     view.eye = -(t.x * cross(r1, r2) + t.y * cross(r2, r0) + t.z * cross(r0, r1)) / det;
     return view;
 }

@@ -65,8 +65,7 @@ void LookAtFaces(const WallPass& pass, const View& view, Scratch& scratch) {
             }
             scratch.inView[i] = outside == 0;
             const Vec3 toEye = view.eye - f.corner;
-            run.facesAway = run.facesAway &&
-                            f.normal.x * toEye.x + f.normal.y * toEye.y + f.normal.z * toEye.z <= 0;
+            run.facesAway = run.facesAway && dot(f.normal, toEye) <= 0;
             run.distance = std::min(run.distance, DistanceTo(f, view.eye));
         }
         std::fill(scratch.exact.begin() + pass.runs[r].first,

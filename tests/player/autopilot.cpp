@@ -9,8 +9,6 @@
 
 namespace {
 
-double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 // The player's rate after one frame with its adding key (+1), subtracting key (-1) or neither.
 double NextRate(double rate, int key) {
     return key == 0 ? rate * 0.8333333333333334 : std::clamp(rate + 0.05 * key, -1.0, 1.0);
@@ -59,8 +57,8 @@ PilotInput Autopilot::decide(const Pose& pose, double frameMs) {
 
     // Per translation rate, the key (or none) whose rate, held for this frame and then
     // released, would stop the player closest to the target: the damped rates sum to 5.
-    const double along[3] = {-Dot(error, pose.back()), Dot(error, pose.right()),
-                             Dot(error, pose.up())};
+    const double along[3] = {-dot(error, pose.back()), dot(error, pose.right()),
+                             dot(error, pose.up())};
     const int addKeys[3] = {key::I, key::L, key::Y};
     const int subtractKeys[3] = {key::K, key::J, key::H};
     PilotInput input;
