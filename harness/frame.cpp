@@ -3,7 +3,8 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cstdio>
+
+#include "tools/png/png_writer.h"
 
 std::vector<std::uint8_t> ReadFrameRgb() {
     std::vector<std::uint8_t> bottomUp(kFrameWidth * kFrameHeight * 3);
@@ -25,12 +26,5 @@ Rgb PixelAt(const std::vector<std::uint8_t>& frame, int x, int y, int width) {
 
 void SaveRgbPng(const std::string& path, const std::vector<std::uint8_t>& rgb, int width,
                 int height) {
-    const std::string command = "convert ppm:- '" + path + "'";
-    FILE* pipe = popen(command.c_str(), "w");
-    if (pipe == nullptr) {
-        return;
-    }
-    std::fprintf(pipe, "P6\n%d %d\n255\n", width, height);
-    std::fwrite(rgb.data(), 1, rgb.size(), pipe);
-    pclose(pipe);
+    WritePng(path, width, height, 3, rgb.data());
 }

@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "tools/icon/icon_art.h"
-#include "tools/icon/png_writer.h"
+#include "tools/png/png_writer.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
                          error.message().c_str());
             return 1;
         }
-        if (!WritePng((dir / "orrindel.png").string(), DrawIcon(size))) {
+        const RgbaImage icon = DrawIcon(size);
+        if (!WritePng((dir / "orrindel.png").string(), size, size, 4, icon.rgba.data())) {
             return 1;
         }
     }
