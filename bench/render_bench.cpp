@@ -24,6 +24,7 @@
 
 #include "bench/figures.h"
 #include "harness/frame.h"
+#include "harness/looking.h"
 #include "harness/reference_scene.h"
 #include "harness/xvfb.h"
 #include "maze/maze.h"
@@ -38,8 +39,6 @@
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 constexpr double kPi = 3.14159265358979323846;
 
 struct Shot {
@@ -62,16 +61,6 @@ std::vector<double> frameMs, frameCpuMs;          // the game's frames
 std::vector<double> referenceMs, referenceCpuMs;  // the reference's, of the same poses
 std::vector<double> floorMs, floorCpuMs;
 std::vector<double> emptyMs;
-
-Pose Looking(const Vec3& eye, Vec3 forward) {
-    normalize(forward);
-    const Vec3 back = -forward;
-    Vec3 up = std::abs(back.y) > 0.9 ? Vec3{0, 0, 1} : Vec3{0, 1, 0};
-    Vec3 right = cross(up, back);
-    normalize(right);
-    up = cross(back, right);
-    return Pose(eye, right, up, back);
-}
 
 Vec3 CellCentre(const Maze& maze, int x, int y, int z) {
     const double s = maze.cellSize();
@@ -269,7 +258,7 @@ int main(int argc, char** argv) {
     // Static, so that exit() from a fatal load error still stops the server.
     static Xvfb xvfb;
     setenv("DISPLAY", xvfb.display().c_str(), 1);
-    InitVideo(kWidth, kHeight, 32, 1);
+    InitVideo(kFrameWidth, kFrameHeight, 32, 1);
     const TextureSet textures = loadTextureSet();
     World w;
     std::srand(1);

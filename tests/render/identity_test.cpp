@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "harness/frame.h"
+#include "harness/looking.h"
 #include "harness/reference_scene.h"
 #include "maze/texture_set_loader.h"
 #include "platform/image.h"
@@ -21,15 +21,6 @@
 #include "tests/support/fixture.h"
 
 namespace {
-
-Pose Looking(const Vec3& eye, Vec3 forward, double roll = 0) {
-    normalize(forward);
-    const Vec3 back = -forward;
-    Vec3 right = cross(std::abs(back.y) > 0.99 ? Vec3{0, 0, 1} : Vec3{0, 1, 0}, back);
-    normalize(right);
-    const Vec3 turned = std::cos(roll) * right + std::sin(roll) * cross(back, right);
-    return Pose(eye, turned, cross(back, turned), back);
-}
 
 struct Drawn {
     std::vector<std::uint8_t> rgb;
