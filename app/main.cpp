@@ -6,6 +6,7 @@
 #include "app/play_loop.h"
 #include "maze/texture_set_loader.h"
 #include "menu/menu_page.h"
+#include "overlay/text_layout.h"
 #include "platform/image.h"
 #include "platform/quit_signal.h"
 #include "platform/video.h"
@@ -15,7 +16,7 @@ int main(int /*argc*/, char** /*argv*/) {
     int mazeSize = 11;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     InitVideo(800, 600, 32, 1);
-    const TextureId font = LoadKeyedTexture("./textures/font.bmp", 0, 0, 0, 1);
+    const TextureId font = LoadKeyedTexture(kFontSheetPath, 0, 0, 0, 1);
 
     // Loaded once and shared by every maze: texture names are never deleted, so loading
     // them per maze would leak video memory with every maze played.

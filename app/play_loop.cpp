@@ -37,6 +37,7 @@ int PlayLoop(MenuPage& menuRoot, TextureId font, int& mazeSize, const TextureSet
     Player player(maze, Pose());
     const std::uint32_t startTicks = Ticks();
     HideCursor();
+    WallPass wallPass;
 
     for (;;) {
         PollInput();
@@ -45,7 +46,7 @@ int PlayLoop(MenuPage& menuRoot, TextureId font, int& mazeSize, const TextureSet
         }
         player.placeCamera();
         const Pose view = player.pose();
-        draw(maze, view);
+        draw(maze, view, wallPass);
         DrawHud(font, static_cast<int>(Ticks() - startTicks), 0);
         mazeSize = MenuFrame(menuRoot, font);
         if (mazeSize == MenuClosed && player.update()) {

@@ -14,25 +14,18 @@ struct Figure {
     std::string unit;
 };
 
-std::vector<Figure>& Figures() {
-    static std::vector<Figure> figures;
-    return figures;
-}
-
-std::map<std::string, std::vector<double>>& Samples() {
-    static std::map<std::string, std::vector<double>> samples;
-    return samples;
-}
+std::vector<Figure> figures;
+std::map<std::string, std::vector<double>> samples;
 
 }  // namespace
 
 void RecordFigure(const std::string& name, double value, const std::string& unit) {
-    Figures().push_back({name, value, unit});
+    figures.push_back({name, value, unit});
 }
 
 void PrintFigures() {
     std::printf("%s\n", FigureMarker);
-    for (const Figure& f : Figures()) {
+    for (const Figure& f : figures) {
         // About three significant digits without switching to exponents.
         const int digits = f.value >= 100 ? 0 : (f.value >= 10 ? 1 : (f.value >= 1 ? 2 : 4));
         std::printf("%s: %.*f %s\n", f.name.c_str(), digits, f.value, f.unit.c_str());
@@ -40,15 +33,15 @@ void PrintFigures() {
     std::fflush(stdout);
 }
 
-void RecordSample(const std::string& series, double value) { Samples()[series].push_back(value); }
+void RecordSample(const std::string& series, double value) { samples[series].push_back(value); }
 
 bool HasSamples(const std::string& series) {
-    const auto found = Samples().find(series);
-    return found != Samples().end() && !found->second.empty();
+    const auto found = samples.find(series);
+    return found != samples.end() && !found->second.empty();
 }
 
 double MedianSample(const std::string& series) {
-    std::vector<double> values = Samples().at(series);
+    std::vector<double> values = samples.at(series);
     const std::size_t middle = values.size() / 2;
     std::nth_element(values.begin(), values.begin() + middle, values.end());
     if (values.size() % 2 == 1) {

@@ -16,12 +16,14 @@
 #include "bench/figures.h"
 #include "harness/game_process.h"
 #include "harness/input_script.h"
+#include "harness/temp_dir.h"
 #include "harness/xvfb.h"
 #include "platform/keys.h"
 
 namespace {
 
 std::unique_ptr<Xvfb> server;
+std::unique_ptr<TempDir> files;
 
 long MonotonicUs() {
     timespec now{};
@@ -29,7 +31,7 @@ long MonotonicUs() {
     return now.tv_sec * 1000000L + now.tv_nsec / 1000;
 }
 
-std::string LogPath() { return "/tmp/orrindel-bench-" + std::to_string(getpid()) + ".log"; }
+std::string LogPath() { return files->file("swaps.log"); }
 
 // The log once it holds at least count swaps; empty when it does not within a minute.
 std::vector<SwapRecord> Swaps(GameProcess& game, long count) {
@@ -108,6 +110,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     setenv("ORRINDEL_BUILD_DIR", ORRINDEL_BUILD_DIR, 1);
     server = std::make_unique<Xvfb>();
+    files = std::make_unique<TempDir>();
     benchmark::RunSpecifiedBenchmarks();
     if (HasSamples("startup_ms")) {
         RecordFigure("startup_ms", MedianSample("startup_ms"), "ms");

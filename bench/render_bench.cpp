@@ -52,9 +52,13 @@ struct World {
     std::vector<Shot> flight;
     int facesDrawnMax = 0;      // by the game
     int facesReferenceMax = 0;  // by the reference: every face of the range
+    WallPass pass;              // the game's, kept from frame to frame as the play loop does
+    Shot nowhere;               // far outside the maze: no wall, the marker out of sight
 };
 
 World* world = nullptr;
+// At namespace scope, so that exit() from a fatal load error still stops the server.
+std::unique_ptr<Xvfb> xvfb;
 // One entry per timed frame. CPU times are those of all the process's threads, the
 // rasteriser's included: on a shared machine they say more than wall time.
 std::vector<double> frameMs, frameCpuMs;          // the game's frames
@@ -119,7 +123,7 @@ void DrawFrame(const Shot& shot, bool reference = false) {
     if (reference) {
         DrawReferenceScene(*shot.maze, shot.pose);
     } else {
-        draw(*shot.maze, shot.pose);
+        draw(*shot.maze, shot.pose, world->pass);
     }
 }
 
@@ -203,11 +207,7 @@ void SceneFlight(benchmark::State& state) {
 // Eight laps of the 76 poses of Flight.
 BENCHMARK(SceneFlight)->Name("render_flight")->Iterations(8 * 76)->Unit(benchmark::kMillisecond);
 
-// A pose far outside the maze: the scene's state, no wall, the marker out of sight.
-const Shot& Nowhere() {
-    static const Shot nowhere{world->large.get(), Looking({-1000, -1000, -1000}, {-1, 0, 0})};
-    return nowhere;
-}
+const Shot& Nowhere() { return world->nowhere; }
 
 // The cost of one screen of pixels: one textured, lit, fogged quad 20 units ahead that covers
 // the screen, drawn with the state the game's walls are drawn with (alpha test off).
@@ -255,9 +255,8 @@ int main(int argc, char** argv) {
         std::perror(ORRINDEL_BUILD_DIR);
         return 1;
     }
-    // Static, so that exit() from a fatal load error still stops the server.
-    static Xvfb xvfb;
-    setenv("DISPLAY", xvfb.display().c_str(), 1);
+    xvfb = std::make_unique<Xvfb>();
+    setenv("DISPLAY", xvfb->display().c_str(), 1);
     InitVideo(kFrameWidth, kFrameHeight, 32, 1);
     const TextureSet textures = loadTextureSet();
     World w;
@@ -266,7 +265,8 @@ int main(int argc, char** argv) {
     std::srand(2);
     w.first = std::make_unique<Maze>(11, 11, 11, textures);
     w.flight = Flight(*w.large, *w.first);
-    WallPass pass;
+    w.nowhere = {w.large.get(), Looking({-1000, -1000, -1000}, {-1, 0, 0})};
+    WallPass& pass = w.pass;
     for (const Shot& shot : w.flight) {
         const Maze& maze = *shot.maze;
         const double s = maze.cellSize();

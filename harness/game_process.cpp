@@ -1,13 +1,17 @@
 #include "harness/game_process.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
+#include <link.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -25,9 +29,49 @@ int RunQuiet(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str());
 }
 
-int counter = 0;
+std::string RealPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(path, error);
+    return error ? std::string() : real.string();
+}
+
+struct LinkedVersion {
+    std::uint8_t major, minor, patch;
+};
+
+// What the loader finds for libSDL-1.2.so.0, and whether it is the compatibility library,
+// which counts its versions from 1.2.50.
+SdlLibrary LoaderSdl(std::string& path) {
+    void* sdl = dlopen("libSDL-1.2.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (sdl == nullptr) {
+        std::fprintf(stderr, "no SDL 1.2 library: %s\n", dlerror());
+        std::abort();
+    }
+    link_map* map = nullptr;
+    dlinfo(sdl, RTLD_DI_LINKMAP, &map);
+    path = RealPath(map->l_name);
+    const auto version =
+        reinterpret_cast<const LinkedVersion* (*)()>(dlsym(sdl, "SDL_Linked_Version"))();
+    SdlLibrary library{version->patch >= 50 ? "compat" : "classic", ""};
+    dlclose(sdl);
+    return library;
+}
+
+std::vector<SdlLibrary> FindSdlLibraries() {
+    std::string loaderPath;
+    std::vector<SdlLibrary> found{LoaderSdl(loaderPath)};
+    const std::string compat = RealPath(ORRINDEL_COMPAT_SDL_DIR "/libSDL-1.2.so.0");
+    if (!compat.empty() && compat != loaderPath) {
+        found.push_back({"compat", ORRINDEL_COMPAT_SDL_DIR});
+    }
+    return found;
+}
+
+const std::vector<SdlLibrary> sdlLibraries = FindSdlLibraries();
 
 }  // namespace
+
+const std::vector<SdlLibrary>& SdlLibraries() { return sdlLibraries; }
 
 void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
@@ -40,14 +84,10 @@ std::string GameBinary() { return BuildDir() + "/orrindel"; }
 
 GameProcess::GameProcess(const std::string& display, const GameOptions& options)
     : display_(display) {
-    const std::string stem =
-        "/tmp/orrindel-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-    outPath_ = stem + ".out";
-    errPath_ = stem + ".err";
     pid_ = fork();
     if (pid_ == 0) {
-        const int out = open(outPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int out = open(files_.file("out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open(files_.file("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
         dup2(err, 2);
         if (chdir(options.workDir.empty() ? BuildDir().c_str() : options.workDir.c_str()) != 0) {
@@ -60,8 +100,8 @@ GameProcess::GameProcess(const std::string& display, const GameOptions& options)
             setenv("DISPLAY", display.c_str(), 1);
         }
         unsetenv("SDL_VIDEODRIVER");
-        if (options.compatSdl) {
-            setenv("LD_LIBRARY_PATH", "/usr/lib/x86_64-linux-gnu/sdl12-compat", 1);
+        if (!options.sdl.directory.empty()) {
+            setenv("LD_LIBRARY_PATH", options.sdl.directory.c_str(), 1);
         }
         std::string preload = ORRINDEL_PLAY_SHIM;
 #ifdef ORRINDEL_ASAN_RUNTIME
@@ -81,8 +121,6 @@ GameProcess::~GameProcess() {
         kill(pid_, SIGKILL);
         waitExit(5000);
     }
-    std::remove(outPath_.c_str());
-    std::remove(errPath_.c_str());
 }
 
 bool GameProcess::running() {
@@ -90,11 +128,29 @@ bool GameProcess::running() {
         return false;
     }
     int raw = 0;
-    if (waitpid(pid_, &raw, WNOHANG) == pid_) {
+    rusage usage{};
+    if (wait4(pid_, &raw, WNOHANG, &usage) == pid_) {
         status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+        const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+        endCpuMs_ = ms(usage.ru_utime) + ms(usage.ru_stime);
         return false;
     }
     return true;
+}
+
+double GameProcess::cpuMs() {
+    if (!running()) {
+        return endCpuMs_;
+    }
+    std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+    std::string field;
+    for (int i = 1; i <= 13; ++i) {
+        stat >> field;  // the command name has no spaces: "(orrindel)"
+    }
+    long user = 0;
+    long system = 0;
+    stat >> user >> system;
+    return (user + system) * 1000.0 / sysconf(_SC_CLK_TCK);
 }
 
 int GameProcess::waitExit(int timeoutMs) {
@@ -146,8 +202,8 @@ std::vector<std::uint8_t> GameProcess::screenshot() {
     return rgb;
 }
 
-std::string GameProcess::stdoutText() const { return ReadFile(outPath_); }
-std::string GameProcess::stderrText() const { return ReadFile(errPath_); }
+std::string GameProcess::stdoutText() const { return ReadFile(files_.file("out")); }
+std::string GameProcess::stderrText() const { return ReadFile(files_.file("err")); }
 
 bool WaitForPicture(GameProcess& game, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

@@ -6,12 +6,25 @@
 #include <string>
 #include <vector>
 
+#include "harness/temp_dir.h"
+
+// An SDL 1.2 library the game can run on: the one the loader finds, or the SDL2-based
+// compatibility library from its own folder.
+struct SdlLibrary {
+    std::string name;       // "classic" (SDL 1.2 itself) or "compat"
+    std::string directory;  // for LD_LIBRARY_PATH; empty for the loader's own choice
+};
+
+// The libraries of this system, each once: the loader's, then the compatibility library
+// where it is another one. Debian 12 has both; Debian 13 has only the compatibility library.
+const std::vector<SdlLibrary>& SdlLibraries();
+
 // The real game binary, started under the test's X server as a player would start it, and
 // driven with real key events (xdotool) or an input script (see play_shim.cpp).
 struct GameOptions {
     std::string workDir;           // the game reads ./textures/ from here
     std::vector<std::string> env;  // extra NAME=VALUE entries
-    bool compatSdl = false;        // run on the SDL2-based 1.2 compatibility library
+    SdlLibrary sdl;                // the loader's own choice unless set
 };
 // Every game runs with play_shim.cpp preloaded: its ORRINDEL_* variables in env fix the
 // seed, the clock and the input.
@@ -29,6 +42,9 @@ class GameProcess {
     int waitExit(int timeoutMs);
     void signal(int sig);
     int pid() const { return pid_; }
+    // Processor time the game has used so far, all threads, user and system; once it has
+    // ended, all it used.
+    double cpuMs();
 
     // Key events through the X server. Held with a pause: a press and release that land in
     // one poll would never be seen by the game.
@@ -43,10 +59,10 @@ class GameProcess {
 
   private:
     std::string display_;
-    std::string outPath_;
-    std::string errPath_;
+    TempDir files_;
     pid_t pid_ = -1;
     int status_ = -1;
+    double endCpuMs_ = 0;
 };
 
 // Path of the built game and of its folder (the build directory).

@@ -7,7 +7,8 @@
 //   ORRINDEL_INPUT_SCRIPT=F   lines "FRAME down SYM", "FRAME up SYM", "FRAME motion DX DY":
 //                             pushed into SDL's queue at the first poll after FRAME swaps.
 //   ORRINDEL_SHIM_LOG=F       one line per swap: "swap N MONOTONIC_US TEXTURES".
-// It also keeps the GL driver loaded, so that the leak check can name what it keeps.
+// It also keeps the GL driver loaded when SDL shuts down, so that the leak check can name what
+// the driver keeps.
 #include <GL/gl.h>
 #include <SDL.h>
 #include <dlfcn.h>
@@ -27,13 +28,32 @@ struct ScriptEvent {
     SDL_Event event;
 };
 
+template <typename F>
+F Real(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+// The functions this library stands in front of, found when it is first used. (The record
+// below has no dynamic initialiser: one could run after the first use and undo it.)
+struct RealFunctions {
+    Uint32 (*getTicks)(void);
+    void (*swapBuffers)(void);
+    int (*pollEvent)(SDL_Event*);
+    int (*pushEvent)(SDL_Event*);
+    void (*quit)(void);
+    void (*genTextures)(GLsizei, GLuint*);
+    void (*deleteTextures)(GLsizei, const GLuint*);
+};
+
 struct Shim {
     bool ready = false;
+    RealFunctions real = {};
     long fakeTime = -1;
     long frameMs = -1;
     Uint32 ticks = 0;
     long swaps = 0;
     long liveTextures = 0;
+    bool madeTextures = false;
     std::vector<ScriptEvent> script;
     std::size_t nextEvent = 0;
     FILE* log = nullptr;
@@ -82,7 +102,13 @@ void Init() {
         return;
     }
     shim.ready = true;
-    KeepGlDriverLoaded();
+    shim.real = {Real<Uint32 (*)(void)>("SDL_GetTicks"),
+                 Real<void (*)(void)>("SDL_GL_SwapBuffers"),
+                 Real<int (*)(SDL_Event*)>("SDL_PollEvent"),
+                 Real<int (*)(SDL_Event*)>("SDL_PushEvent"),
+                 Real<void (*)(void)>("SDL_Quit"),
+                 Real<void (*)(GLsizei, GLuint*)>("glGenTextures"),
+                 Real<void (*)(GLsizei, const GLuint*)>("glDeleteTextures")};
     if (const char* t = std::getenv("ORRINDEL_FAKE_TIME")) {
         shim.fakeTime = std::atol(t);
     }
@@ -95,11 +121,6 @@ void Init() {
     if (const char* path = std::getenv("ORRINDEL_SHIM_LOG")) {
         shim.log = std::fopen(path, "w");
     }
-}
-
-template <typename F>
-F Real(const char* name) {
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
 long MonotonicUs() {
@@ -132,14 +153,12 @@ time_t time(time_t* out) {
 
 Uint32 SDL_GetTicks(void) {
     Init();
-    static auto real = Real<Uint32 (*)(void)>("SDL_GetTicks");
-    return shim.frameMs >= 0 ? shim.ticks : real();
+    return shim.frameMs >= 0 ? shim.ticks : shim.real.getTicks();
 }
 
 void SDL_GL_SwapBuffers(void) {
     Init();
-    static auto real = Real<void (*)(void)>("SDL_GL_SwapBuffers");
-    real();
+    shim.real.swapBuffers();
     ++shim.swaps;
     if (shim.frameMs >= 0) {
         shim.ticks += static_cast<Uint32>(shim.frameMs);
@@ -152,24 +171,32 @@ void SDL_GL_SwapBuffers(void) {
 
 int SDL_PollEvent(SDL_Event* event) {
     Init();
-    static auto real = Real<int (*)(SDL_Event*)>("SDL_PollEvent");
-    static auto push = Real<int (*)(SDL_Event*)>("SDL_PushEvent");
     while (shim.nextEvent < shim.script.size() && shim.script[shim.nextEvent].frame <= shim.swaps) {
-        push(&shim.script[shim.nextEvent].event);
+        shim.real.pushEvent(&shim.script[shim.nextEvent].event);
         ++shim.nextEvent;
     }
-    return real(event);
+    return shim.real.pollEvent(event);
+}
+
+void SDL_Quit(void) {
+    Init();
+    // A game that made textures has its GL driver loaded; SDL's shutdown would unload it.
+    if (shim.madeTextures && KeepGlDriverLoaded() == 0) {
+        std::fprintf(stderr, "play shim: no GL driver module found to keep loaded\n");
+    }
+    shim.real.quit();
 }
 
 void glGenTextures(GLsizei n, GLuint* names) {
-    static auto real = Real<void (*)(GLsizei, GLuint*)>("glGenTextures");
-    real(n, names);
+    Init();
+    shim.real.genTextures(n, names);
     shim.liveTextures += n;
+    shim.madeTextures = true;
 }
 
 void glDeleteTextures(GLsizei n, const GLuint* names) {
-    static auto real = Real<void (*)(GLsizei, const GLuint*)>("glDeleteTextures");
-    real(n, names);
+    Init();
+    shim.real.deleteTextures(n, names);
     shim.liveTextures -= n;
 }
 

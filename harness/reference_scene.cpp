@@ -135,8 +135,7 @@ void DrawReferenceScene(const Maze& maze, const Pose& pose) {
         });
 
     // Red, green, blue, yellow, cyan, magenta; no normal and no bind of its own.
-    static const double palette[6][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},
-                                         {1, 1, 0}, {0, 1, 1}, {1, 0, 1}};
+    const double palette[6][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}, {0, 1, 1}, {1, 0, 1}};
     const int first = std::rand() % 6;
     const double a = maze.cellSize() * 0.3333333333333333;
     const Vec3 c = maze.exitPoint();

@@ -12,6 +12,9 @@
 // Bitmap text as plain data: where each glyph of a line goes and which cell of the font
 // sheet it shows. The GL half (overlay/text.h) only emits what this decides.
 
+// The font sheet, loaded with black as its transparent key.
+constexpr const char* kFontSheetPath = "./textures/font.bmp";
+
 // The font sheet is 16 columns x 14 rows; code c sits in column c % 16, row c / 16 - 2,
 // so row 0 holds codes 32..47. Codes below 32 have no cell.
 constexpr float glyphCellWidth = 0.0625f;         // 1/16

@@ -185,19 +185,23 @@ SDL_Surface* DecodeBmp(SDL_RWops* stream, int bitsPerPixel) {
     return image;
 }
 
-SDL_Surface* LoadImage(const char* path, int bitsPerPixel) {
+SDL_Surface* ReadImage(const char* path, int bitsPerPixel) {
     std::uint64_t size = 0;
     std::FILE* file = OpenRegularFile(path, size);
     if (file == nullptr) {
-        FatalMissingFile(path);
+        return nullptr;
     }
     std::uint8_t head[kBmpHeadBytes];
     const std::size_t headSize = std::fread(head, 1, sizeof head, file);
     if (!BmpIsSound(head, headSize, size, MaxTextureSide()) || std::fseek(file, 0, SEEK_SET) != 0) {
         std::fclose(file);
-        FatalMissingFile(path);
+        return nullptr;
     }
-    SDL_Surface* image = DecodeBmp(SDL_RWFromFP(file, 1), bitsPerPixel);
+    return DecodeBmp(SDL_RWFromFP(file, 1), bitsPerPixel);
+}
+
+SDL_Surface* LoadImage(const char* path, int bitsPerPixel) {
+    SDL_Surface* image = ReadImage(path, bitsPerPixel);
     if (image == nullptr) {
         FatalMissingFile(path);
     }

@@ -28,6 +28,9 @@ TextureId LoadKeyedTexture(const char* path, std::uint8_t keyRed, std::uint8_t k
 // SDL's default layout for that depth. Any BMP depth SDL reads is accepted.
 SDL_Surface* LoadImage(const char* path, int bitsPerPixel);
 
+// LoadImage without the fatal end: nullptr for a file it would refuse.
+SDL_Surface* ReadImage(const char* path, int bitsPerPixel);
+
 // LoadImage's decoding step on a stream, which it closes; nullptr where SDL cannot read it.
 // Unchecked: callers screen the bytes with BmpIsSound first.
 SDL_Surface* DecodeBmp(SDL_RWops* stream, int bitsPerPixel);

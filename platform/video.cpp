@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "platform/frame_time.h"
 #include "platform/quit_signal.h"
@@ -21,23 +22,24 @@ std::uint32_t previousFrameEnd = 0;
     std::exit(1);
 }
 
+[[noreturn]] void FailNoDisplay(const char* reason) {
+    std::fprintf(stderr, "Orrindel: no display to open the game's window on: %s\n", reason);
+    SDL_Quit();
+    std::exit(1);
+}
+
 // Without a display SDL falls back to drivers that show nothing (dummy, offscreen, evdev) or
 // only text (caca, aalib); the game would run unseen, or fail for want of OpenGL.
-bool ShowsAWindow() {
+void RequireAWindow() {
     char name[32] = "";
     SDL_VideoDriverName(name, sizeof name);
     for (const char* headless : {"dummy", "offscreen", "evdev", "caca", "aalib"}) {
         if (std::strcmp(name, headless) == 0) {
-            return false;
+            const std::string reason =
+                std::string("SDL's only video driver is '") + name + "', which shows no window";
+            FailNoDisplay(reason.c_str());
         }
     }
-    return true;
-}
-
-[[noreturn]] void FailNoDisplay() {
-    std::fprintf(stderr, "Orrindel: no display to open the game's window on\n");
-    SDL_Quit();
-    std::exit(1);
 }
 
 void SetFixedGlState(int width, int height) {
@@ -51,7 +53,7 @@ void SetFixedGlState(int width, int height) {
     // The aspect stays 4/3 whatever the mode's size.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, 4.0 / 3.0, 1.0, 10000.0);
+    gluPerspective(kFieldOfViewY, kAspect, kNearPlane, kFarPlane);
 
     glEnable(GL_TEXTURE_2D);
 
@@ -65,8 +67,7 @@ void SetFixedGlState(int width, int height) {
 // Window managers, task switchers and docks name and picture the window by these, even when
 // it runs full screen. SDL takes them only before the video mode is set.
 void SetWindowIdentity() {
-    constexpr int kIconSize = 64;
-    const RgbaImage icon = DrawIcon(kIconSize);
+    const RgbaImage icon = DrawIcon(kWindowIconSize);
     // The pixels are bytes R, G, B, A in memory whatever the machine's byte order.
     const bool big = SDL_BYTEORDER == SDL_BIG_ENDIAN;
     SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(
@@ -83,9 +84,10 @@ void SetWindowIdentity() {
 }  // namespace
 
 void InitVideo(int width, int height, int bitsPerPixel, int fullscreen) {
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 || !ShowsAWindow()) {
-        FailNoDisplay();
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
+        FailNoDisplay(SDL_GetError());
     }
+    RequireAWindow();
     // No SDL main wrapper does this on this platform; it restores the desktop's video mode.
     std::atexit(SDL_Quit);
     SetWindowIdentity();

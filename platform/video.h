@@ -13,6 +13,13 @@ extern VideoState videoState;
 
 constexpr std::uint32_t kMaxFrameMs = 100;
 
+// The perspective of every frame: 45 degrees in y, an aspect of 4/3 whatever the mode's size,
+// near and far planes in world units.
+constexpr double kFieldOfViewY = 45.0;
+constexpr double kAspect = 4.0 / 3.0;
+constexpr double kNearPlane = 1.0;
+constexpr double kFarPlane = 10000.0;
+
 // Opens the OpenGL video mode and sets the fixed GL state the game relies on.
 // Exits with status 1 and a line on stderr when there is no display (SDL finds no video
 // driver, or only one that shows no window) or when the mode cannot be set.

@@ -56,23 +56,12 @@ bool MayTieAt(const Vec3& v, const Vec3 (&a)[2], const Vec3 (&b)[2], const Vec3&
     return Inside(p[0], q, w) || Inside(p[1], q, w) || Inside(q[0], p, w) || Inside(q[1], p, w);
 }
 
-void FindTies(const std::vector<WallFace>& faces, const std::vector<int>& group,
-              const std::vector<char>& exact, double cellSize, const Vec3& eye,
+void FindTies(const std::vector<WallFace>& faces, const std::vector<char>& exact, double cellSize,
+              const Vec3& eye, std::vector<TieCorner>& corners,
               std::vector<std::pair<int, int>>& ties) {
-    // A face's corner: the lattice point and the face's two edges out of it.
-    struct Corner {
-        std::int64_t key;
-        Vec3 point;
-        Vec3 edges[2];
-        int face;
-    };
-    static std::vector<Corner> corners;  // reused from frame to frame
     corners.clear();
     ties.clear();
     for (int i = 0; i < static_cast<int>(faces.size()); ++i) {
-        if (group[i] < 0) {
-            continue;
-        }
         const WallFace& f = faces[i];
         for (int k = 0; k < 4; ++k) {
             const Vec3 p = FaceCorner(f, k);
@@ -84,20 +73,18 @@ void FindTies(const std::vector<WallFace>& faces, const std::vector<int>& group,
         }
     }
     std::sort(corners.begin(), corners.end(),
-              [](const Corner& l, const Corner& r) { return l.key < r.key; });
+              [](const TieCorner& l, const TieCorner& r) { return l.key < r.key; });
     for (std::size_t begin = 0, end = 0; begin < corners.size(); begin = end) {
         while (end < corners.size() && corners[end].key == corners[begin].key) {
             ++end;
         }
         for (std::size_t m = begin; m < end; ++m) {
             for (std::size_t n = m + 1; n < end; ++n) {
-                const Corner& a = corners[m];
-                const Corner& b = corners[n];
-                const int g = group[a.face];
-                const int h = group[b.face];
-                if (g != h && (!exact[a.face] || !exact[b.face] ||
-                               MayTieAt(a.point, a.edges, b.edges, eye))) {
-                    ties.emplace_back(std::min(g, h), std::max(g, h));
+                const TieCorner& a = corners[m];
+                const TieCorner& b = corners[n];
+                if (a.face != b.face && (!exact[a.face] || !exact[b.face] ||
+                                         MayTieAt(a.point, a.edges, b.edges, eye))) {
+                    ties.emplace_back(std::min(a.face, b.face), std::max(a.face, b.face));
                 }
             }
         }

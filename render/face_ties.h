@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -16,11 +17,17 @@
 // views (the eye on or next to a lattice plane through v) count as yes.
 bool MayTieAt(const Vec3& v, const Vec3 (&a)[2], const Vec3 (&b)[2], const Vec3& eye);
 
-// The pairs of groups (earlier, later) whose faces may tie, for faces of different groups.
-// group[i] is face i's group, -1 for a face left out; groups are numbered in the order of
-// the faces. An exact face (exact[i] != 0) ties only as MayTieAt says; one whose draw may
-// be clipped, which moves its rounding, may tie with every face it meets. Repeats are
-// possible.
-void FindTies(const std::vector<WallFace>& faces, const std::vector<int>& group,
-              const std::vector<char>& exact, double cellSize, const Vec3& eye,
+// A face's corner: the lattice point and the face's two edges out of it.
+struct TieCorner {
+    std::int64_t key;  // LatticeKey of the point
+    Vec3 point;
+    Vec3 edges[2];
+    int face;
+};
+
+// The pairs of faces (earlier, later) that may tie. An exact face (exact[i] != 0) ties only
+// as MayTieAt says; one whose draw may be clipped, which moves its rounding, may tie with
+// every face it meets. Repeats are possible. corners is working storage, kept by the caller.
+void FindTies(const std::vector<WallFace>& faces, const std::vector<char>& exact, double cellSize,
+              const Vec3& eye, std::vector<TieCorner>& corners,
               std::vector<std::pair<int, int>>& ties);

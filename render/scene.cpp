@@ -13,7 +13,7 @@ namespace {
 constexpr float kGrey[4] = {0.5f, 0.5f, 0.5f, 0.5f};
 }
 
-void draw(const Maze& maze, const Pose& pose) {
+void draw(const Maze& maze, const Pose& pose, WallPass& pass) {
     // The background and the fog share one grey, so the fog end melts into the clear colour.
     glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
     glFogi(GL_FOG_MODE, GL_LINEAR);
@@ -30,7 +30,6 @@ void draw(const Maze& maze, const Pose& pose) {
     const Vec3 ey{0, s, 0};
     const Vec3 ez{0, 0, s};
     SetupLight(pose.position());
-    static WallPass pass;  // its storage is reused from frame to frame
     PlanWallPass(maze, range, ex, ey, ez, CurrentView(), pass);
     // Every wall texel is opaque, and so is the marker, which shows the last wall's texture:
     // the alpha test would only cost time. Without walls the marker shows whatever texture

@@ -3,18 +3,17 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
+
+#include "platform/video.h"
 
 namespace {
 
-constexpr double kMargin = 0.01;   // in normalised device units: 3 to 4 pixels
-constexpr double kReach = 1.25;    // the near plane's corners are 1.22 units from the eye
 constexpr double kInFront = 0.05;  // a point nearer the eye's plane projects too far to trust
+// Eyes farther out than this are no place the game can be in; they are not flooded.
+constexpr double kFarthestEye = 1e6;
 
-struct Rect {
-    double x0, y0, x1, y1;
-
-    bool empty() const { return x0 > x1 || y0 > y1; }
-};
+using Rect = ScreenRect;
 
 constexpr Rect kNothing{1e300, 1e300, -1e300, -1e300};
 constexpr Rect kEverything{-1e300, -1e300, 1e300, 1e300};
@@ -35,24 +34,35 @@ Rect Project(const View& view, const Vec3* points, int count) {
         const double x = c.x / c.w, y = c.y / c.w;
         r = {std::min(r.x0, x), std::min(r.y0, y), std::max(r.x1, x), std::max(r.y1, y)};
     }
-    return {r.x0 - kMargin, r.y0 - kMargin, r.x1 + kMargin, r.y1 + kMargin};
+    return {r.x0 - kScreenMargin, r.y0 - kScreenMargin, r.x1 + kScreenMargin, r.y1 + kScreenMargin};
 }
 
 }  // namespace
 
+double NearPlaneReach() {
+    const double halfHeight = kNearPlane * std::tan(kFieldOfViewY * std::numbers::pi / 360);
+    const double halfWidth = halfHeight * kAspect;
+    // 3 % more for the driver's single-precision transform: 1.25 units.
+    return 1.03 *
+           std::sqrt(kNearPlane * kNearPlane + halfWidth * halfWidth + halfHeight * halfHeight);
+}
+
 bool FindSeenFaces(const Maze& maze, const CellRange& range, const View& view,
-                   const std::vector<WallFace>& faces, std::vector<char>& seen) {
+                   const std::vector<WallFace>& faces, std::vector<char>& seen,
+                   SightStorage& storage) {
     const double s = maze.cellSize();
+    const double reachOut = NearPlaneReach();
     const Vec3 eye = view.eye;
-    // Every cell within reach of the eye must be open (outside the maze counts as wall).
+    // Every cell within reach of the eye must be open (outside the maze counts as wall). The
+    // eye is checked before any coordinate becomes an int: NaN and huge values have none.
     int low[3], high[3], at[3];
     for (int a = 0; a < 3; ++a) {
-        low[a] = static_cast<int>(std::floor((eye[a] - kReach) / s));
-        high[a] = static_cast<int>(std::floor((eye[a] + kReach) / s));
-        at[a] = static_cast<int>(std::floor(eye[a] / s));
-        if (!(eye[a] - kReach > 0.0 && eye[a] + kReach < 1e6)) {
+        if (!(eye[a] - reachOut > 0.0 && eye[a] + reachOut < kFarthestEye)) {
             return false;  // outside the maze, or NaN
         }
+        low[a] = static_cast<int>(std::floor((eye[a] - reachOut) / s));
+        high[a] = static_cast<int>(std::floor((eye[a] + reachOut) / s));
+        at[a] = static_cast<int>(std::floor(eye[a] / s));
     }
     for (int x = low[0]; x <= high[0]; ++x) {
         for (int y = low[1]; y <= high[1]; ++y) {
@@ -75,11 +85,10 @@ bool FindSeenFaces(const Maze& maze, const CellRange& range, const View& view,
         return ((c[0] - first[0]) * size[1] + (c[1] - first[1])) * size[2] + (c[2] - first[2]);
     };
 
-    // Storage reused from frame to frame.
-    static std::vector<Rect> rect;
-    static std::vector<int> faceAt;  // per cell and side (-x, +x, -y, +y, -z, +z): its face
-    static std::vector<int> queue;
-    static std::vector<char> queued;
+    std::vector<Rect>& rect = storage.rect;
+    std::vector<int>& faceAt = storage.faceAt;
+    std::vector<int>& queue = storage.queue;
+    std::vector<char>& queued = storage.queued;
     const int cells = size[0] * size[1] * size[2];
     rect.assign(cells, kNothing);
     faceAt.assign(cells * 6, -1);
@@ -113,7 +122,7 @@ bool FindSeenFaces(const Maze& maze, const CellRange& range, const View& view,
             queue.push_back(local(c));
         }
     };
-    reach(at, {-1 - kMargin, -1 - kMargin, 1 + kMargin, 1 + kMargin});
+    reach(at, {-1 - kScreenMargin, -1 - kScreenMargin, 1 + kScreenMargin, 1 + kScreenMargin});
 
     for (std::size_t next = 0; next < queue.size(); ++next) {
         const int index = queue[next];

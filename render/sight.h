@@ -17,9 +17,28 @@
 // both faces (always from the corner outside), and its rasteriser leaves no pixel between
 // two triangles on one edge. Rectangles carry a margin of a few pixels, so the answer errs
 // only on the seen side.
-//
+
+struct ScreenRect {
+    double x0, y0, x1, y1;  // normalised device coordinates
+
+    bool empty() const { return x0 > x1 || y0 > y1; }
+};
+
+// The flood's working storage, kept by its owner from frame to frame.
+struct SightStorage {
+    std::vector<ScreenRect> rect;  // per cell of the range
+    std::vector<int> faceAt;       // per cell and side (-x, +x, -y, +y, -z, +z): its face
+    std::vector<int> queue;
+    std::vector<char> queued;
+};
+
 // faces are those of ForEachWallFace over range. Returns false, leaving seen alone, when the
-// eye is outside the maze or within reach of a wall (the near plane may cut into it, and
-// rays start inside).
+// eye is outside the maze, not a finite point, or within reach of a wall (the near plane may
+// cut into it, and rays start inside).
 bool FindSeenFaces(const Maze& maze, const CellRange& range, const View& view,
-                   const std::vector<WallFace>& faces, std::vector<char>& seen);
+                   const std::vector<WallFace>& faces, std::vector<char>& seen,
+                   SightStorage& storage);
+
+// The distance from the eye to the farthest corner of the near plane: anything nearer may be
+// cut by it.
+double NearPlaneReach();

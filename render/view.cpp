@@ -4,25 +4,12 @@
 
 namespace {
 
-// A hundredth of the view's half width (about four pixels) keeps both tests on the safe
-// side of OpenGL's single-precision transform.
-constexpr double kMargin = 0.01;
-
-Vec3 Row(const double* m, int i) { return {m[i], m[4 + i], m[8 + i]}; }
+Vec3 Row(const Matrix4& m, int i) { return {m[i], m[4 + i], m[8 + i]}; }
 
 }  // namespace
 
-View MakeView(const double* projection, const double* modelview) {
-    View view{};
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 4; ++row) {
-            double sum = 0;
-            for (int k = 0; k < 4; ++k) {
-                sum += projection[k * 4 + row] * modelview[column * 4 + k];
-            }
-            view.clip[column * 4 + row] = sum;
-        }
-    }
+View MakeView(const Matrix4& projection, const Matrix4& modelview) {
+    View view{projection * modelview, {}};
     // The eye is the point the model-view maps to the origin: solve R e = -t.
     const Vec3 r0 = Row(modelview, 0), r1 = Row(modelview, 1), r2 = Row(modelview, 2);
     const Vec3 t{modelview[12], modelview[13], modelview[14]};
@@ -40,13 +27,13 @@ ClipPoint ToClip(const View& view, const Vec3& p) {
 }
 
 int OutsidePlanes(const ClipPoint& p) {
-    const double slack = -kMargin * std::abs(p.w);
+    const double slack = -kScreenMargin * std::abs(p.w);
     return (p.w + p.x < slack ? 1 : 0) | (p.w - p.x < slack ? 2 : 0) | (p.w + p.y < slack ? 4 : 0) |
            (p.w - p.y < slack ? 8 : 0) | (p.w + p.z < slack ? 16 : 0);
 }
 
 bool MayNeedClipping(const ClipPoint& p) {
-    const double inner = kMargin * p.w;
+    const double inner = kScreenMargin * p.w;
     return !(p.w > 0 && p.w + p.x > inner && p.w - p.x > inner && p.w + p.y > inner &&
              p.w - p.y > inner && p.w + p.z > inner);
 }

@@ -3,16 +3,22 @@
 #include <array>
 
 #include "player/vec3.h"
+#include "render/matrices.h"
 
 // The camera as the wall pass sees it, taken from OpenGL's own matrices so that it is the
 // view really drawn (the camera bob included).
 struct View {
-    std::array<double, 16> clip;  // world to clip coordinates, column-major as OpenGL keeps it
-    Vec3 eye;                     // world position of the eye
+    Matrix4 clip;  // world to clip coordinates, column-major as OpenGL keeps it
+    Vec3 eye;      // world position of the eye
 };
 
 // From the projection and model-view matrices as glGetDoublev returns them.
-View MakeView(const double* projection, const double* modelview);
+View MakeView(const Matrix4& projection, const Matrix4& modelview);
+
+// A hundredth of the view's half width in normalised device units (3 to 4 pixels): the
+// margin that keeps every screen-space test on the safe side of OpenGL's single-precision
+// transform.
+constexpr double kScreenMargin = 0.01;
 
 struct ClipPoint {
     double x, y, z, w;

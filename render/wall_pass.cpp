@@ -26,31 +26,13 @@ double DistanceTo(const WallFace& f, const Vec3& p) {
     return std::sqrt(sum);
 }
 
-// What the order needs to know of a run.
-struct RunFacts {
-    bool drawn = false;       // some face may give a pixel
-    bool exact = true;        // no corner needs clipping: its rounding is its own
-    bool facesAway = true;    // the eye is behind every face: hidden but for ties
-    double distance = 1e300;  // to its nearest face
-};
-
-// Storage reused from frame to frame.
-struct Scratch {
-    std::vector<char> inView;  // per face: not clearly outside the view volume
-    std::vector<char> exact;   // per face: that of its run
-    std::vector<char> seen, shows;
-    std::vector<int> group;
-    std::vector<RunFacts> runs;
-    std::vector<std::pair<int, int>> ties;
-    std::vector<int> waiting, start;
-};
-
 // Per face: in view or not; per run: whether its draw can need clipping. The marker joins
 // the last run's draw, so that run's rounding is never its own alone.
-void LookAtFaces(const WallPass& pass, const View& view, Scratch& scratch) {
+void LookAtFaces(const WallPass& pass, const View& view, WallPassStorage& scratch) {
     const int last = static_cast<int>(pass.runs.size()) - 1;
     scratch.inView.assign(pass.faces.size(), 0);
     scratch.exact.assign(pass.faces.size(), 0);
+    scratch.runOf.resize(pass.faces.size());
     scratch.runs.assign(pass.runs.size(), RunFacts{});
     for (int r = 0; r <= last; ++r) {
         RunFacts& run = scratch.runs[r];
@@ -70,6 +52,8 @@ void LookAtFaces(const WallPass& pass, const View& view, Scratch& scratch) {
         }
         std::fill(scratch.exact.begin() + pass.runs[r].first,
                   scratch.exact.begin() + pass.runs[r].last, run.exact);
+        std::fill(scratch.runOf.begin() + pass.runs[r].first,
+                  scratch.runOf.begin() + pass.runs[r].last, r);
     }
 }
 
@@ -77,48 +61,48 @@ void LookAtFaces(const WallPass& pass, const View& view, Scratch& scratch) {
 // those that meet one of these where the two may tie (or where one wins by rounding).
 // Without a flood from the eye, every face in view.
 void FindShowingFaces(const Maze& maze, const CellRange& range, const View& view,
-                      const WallPass& pass, Scratch& scratch) {
+                      const WallPass& pass, WallPassStorage& scratch) {
     const std::size_t count = pass.faces.size();
     scratch.shows = scratch.inView;
     scratch.seen.assign(count, 0);
-    if (!FindSeenFaces(maze, range, view, pass.faces, scratch.seen)) {
+    if (!FindSeenFaces(maze, range, view, pass.faces, scratch.seen, scratch.sight)) {
         return;
     }
-    scratch.group.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        scratch.group[i] = static_cast<int>(i);
-    }
-    FindTies(pass.faces, scratch.group, scratch.exact, maze.cellSize(), view.eye, scratch.ties);
-    std::vector<char>& seen = scratch.seen;
-    std::vector<char> near = seen;
-    for (const auto& [a, b] : scratch.ties) {
-        near[a] = near[a] || seen[b];
-        near[b] = near[b] || seen[a];
+    // A face hidden along every ray can still win a pixel where it meets a seen face at equal
+    // depth, drawn after it.
+    std::vector<char>& shows = scratch.shows;
+    const std::vector<char>& seen = scratch.seen;
+    shows = seen;
+    for (const auto& [a, b] : scratch.faceTies) {
+        shows[a] = shows[a] || seen[b];
+        shows[b] = shows[b] || seen[a];
     }
     for (std::size_t i = 0; i < count; ++i) {
-        scratch.shows[i] = scratch.inView[i] && near[i];
+        shows[i] = shows[i] && scratch.inView[i];
     }
 }
 
 // The runs to draw, nearest first (those facing away after the others), except that runs
 // whose faces may tie keep the order of the faces, and the last run comes last.
-void OrderRuns(const Maze& maze, const View& view, WallPass& pass, Scratch& scratch) {
+void OrderRuns(WallPass& pass, WallPassStorage& scratch) {
     const int runCount = static_cast<int>(pass.runs.size());
     const int last = runCount - 1;
-    scratch.group.assign(pass.faces.size(), -1);
     for (int r = 0; r < runCount; ++r) {
         RunFacts& run = scratch.runs[r];
         run.drawn = r == last;
         for (int i = pass.runs[r].first; i < pass.runs[r].last; ++i) {
             run.drawn = run.drawn || scratch.shows[i];
         }
-        if (run.drawn) {
-            std::fill(scratch.group.begin() + pass.runs[r].first,
-                      scratch.group.begin() + pass.runs[r].last, r);
+    }
+    // Faces are in run order, so a tie of faces is one of runs in the same order.
+    std::vector<std::pair<int, int>>& ties = scratch.runTies;
+    ties.clear();
+    for (const auto& [a, b] : scratch.faceTies) {
+        const int from = scratch.runOf[a], to = scratch.runOf[b];
+        if (from != to && scratch.runs[from].drawn && scratch.runs[to].drawn) {
+            ties.emplace_back(from, to);
         }
     }
-    std::vector<std::pair<int, int>>& ties = scratch.ties;
-    FindTies(pass.faces, scratch.group, scratch.exact, maze.cellSize(), view.eye, ties);
     std::sort(ties.begin(), ties.end());
     ties.erase(std::unique(ties.begin(), ties.end()), ties.end());
 
@@ -185,8 +169,10 @@ void PlanWallPass(const Maze& maze, const CellRange& range, const Vec3& ex, cons
     if (pass.runs.empty()) {
         return;
     }
-    static Scratch scratch;
+    WallPassStorage& scratch = pass.storage;
     LookAtFaces(pass, view, scratch);
+    FindTies(pass.faces, scratch.exact, maze.cellSize(), view.eye, scratch.corners,
+             scratch.faceTies);
     FindShowingFaces(maze, range, view, pass, scratch);
-    OrderRuns(maze, view, pass, scratch);
+    OrderRuns(pass, scratch);
 }

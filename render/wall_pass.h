@@ -6,6 +6,8 @@
 #include "platform/texture.h"
 #include "player/vec3.h"
 #include "render/cell_range.h"
+#include "render/face_ties.h"
+#include "render/sight.h"
 #include "render/view.h"
 #include "render/wall_faces.h"
 
@@ -32,15 +34,38 @@ struct WallRun {
     TextureId texture;
 };
 
+// What the order needs to know of a run.
+struct RunFacts {
+    bool drawn = false;       // some face may give a pixel
+    bool exact = true;        // no corner needs clipping: its rounding is its own
+    bool facesAway = true;    // the eye is behind every face: hidden but for ties
+    double distance = 1e300;  // to its nearest face
+};
+
+// The planning's working storage.
+struct WallPassStorage {
+    std::vector<char> inView;  // per face: not clearly outside the view volume
+    std::vector<char> exact;   // per face: that of its run
+    std::vector<char> seen, shows;
+    std::vector<int> runOf;  // per face
+    std::vector<RunFacts> runs;
+    std::vector<std::pair<int, int>> faceTies, runTies;
+    std::vector<int> waiting, start;
+    std::vector<TieCorner> corners;
+    SightStorage sight;
+};
+
+// One frame's pass. Whoever draws the frames owns one and hands it to every frame, so that
+// its storage is reused rather than made anew.
 struct WallPass {
     std::vector<WallFace> faces;  // every face of the range, in the order of ForEachWallFace
     std::vector<WallRun> runs;
     std::vector<int> order;  // the runs to draw, in drawing order
+    WallPassStorage storage;
 
     int facesDrawn() const;
 };
 
-// Plans the pass over range for view; ex, ey, ez are the cell's edge vectors. pass keeps
-// its storage from frame to frame.
+// Plans the pass over range for view; ex, ey, ez are the cell's edge vectors.
 void PlanWallPass(const Maze& maze, const CellRange& range, const Vec3& ex, const Vec3& ey,
                   const Vec3& ez, const View& view, WallPass& pass);

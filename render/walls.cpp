@@ -5,10 +5,10 @@
 #include "render/quad.h"
 
 View CurrentView() {
-    double projection[16];
-    double modelview[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    Matrix4 projection;
+    Matrix4 modelview;
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview.data());
     return MakeView(projection, modelview);
 }
 

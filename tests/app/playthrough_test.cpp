@@ -37,7 +37,7 @@ bool Shows(GameProcess& game, Seen seen) {
     return false;
 }
 
-class Playthrough : public OnBothSdl {};
+class Playthrough : public OnEachSdl {};
 
 TEST_P(Playthrough, MenuFlightNewMazeAndQuit) {
     GameProcess game(TestDisplay(), GameOptions{{}, {}, GetParam()});
@@ -83,6 +83,6 @@ TEST_P(Playthrough, MenuFlightNewMazeAndQuit) {
     EXPECT_EQ(game.waitExit(10000), 0) << game.stderrText();
 }
 
-ORR_ON_BOTH_SDL(Playthrough);
+ORR_ON_EACH_SDL(Playthrough);
 
 }  // namespace

@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstdio>
+#include <ostream>
 
-// Game tests run twice: on classic SDL 1.2 and on the SDL2-based compatibility library
-// that newer distributions ship instead (the parameter is true for the latter).
-class OnBothSdl : public testing::TestWithParam<bool> {};
+#include "harness/game_process.h"
 
-inline std::string SdlLibraryName(const testing::TestParamInfo<bool>& info) {
-    return info.param ? "compat" : "classic";
-}
+// Game tests run once on each SDL 1.2 library the system has (harness/game_process.h).
+class OnEachSdl : public testing::TestWithParam<SdlLibrary> {
+  protected:
+    void SetUp() override { std::printf("SDL 1.2 library: %s\n", GetParam().name.c_str()); }
+};
 
-#define ORR_ON_BOTH_SDL(Suite) INSTANTIATE_TEST_SUITE_P(Sdl, Suite, testing::Bool(), SdlLibraryName)
+inline void PrintTo(const SdlLibrary& library, std::ostream* out) { *out << library.name; }
+
+#define ORR_ON_EACH_SDL(Suite)                         \
+    INSTANTIATE_TEST_SUITE_P(                          \
+        Sdl, Suite, testing::ValuesIn(SdlLibraries()), \
+        [](const testing::TestParamInfo<SdlLibrary>& info) { return info.param.name; })

@@ -24,10 +24,11 @@ long ResidentKb(int pid) {
     return kb;
 }
 
-class Soak : public OnBothSdl {};
+class Soak : public OnEachSdl {};
 
 TEST_P(Soak, EverySizeTwiceThroughTheMenu) {
-    const std::string stem = "/tmp/orrindel-soak-" + std::to_string(getpid());
+    const TempDir files;
+    const std::string logPath = files.file("log");
     InputScript script;
     long frame = script.tap(3, key::Escape);  // the menu is open at start
     long secondRound = 0;
@@ -36,21 +37,21 @@ TEST_P(Soak, EverySizeTwiceThroughTheMenu) {
         frame = ChooseSizeThroughMenu(script, frame, 5 + 2 * (i % 18)) + 2;
     }
     const long framesInAll = ChooseQuitThroughMenu(script, frame);
-    script.write(stem + ".script");
+    script.write(files.file("script"));
     // A small quarantine, so that freed memory held back for use-after-free checks does not
     // read as growth.
     GameProcess game(
         TestDisplay(),
         GameOptions{{},
-                    {"ORRINDEL_FRAME_MS=15", "ORRINDEL_INPUT_SCRIPT=" + stem + ".script",
-                     "ORRINDEL_SHIM_LOG=" + stem + ".log",
+                    {"ORRINDEL_FRAME_MS=15", "ORRINDEL_INPUT_SCRIPT=" + files.file("script"),
+                     "ORRINDEL_SHIM_LOG=" + logPath,
                      "ASAN_OPTIONS=quarantine_size_mb=4:intercept_tls_get_addr=0"},
                     GetParam()});
     // The resident peak over the first round of sizes, and over the second until Quit (the
     // leak check at exit takes memory of its own).
     long peak[2] = {0, 0};
     while (game.running()) {
-        const std::vector<SwapRecord> log = ReadSwapLog(stem + ".log");
+        const std::vector<SwapRecord> log = ReadSwapLog(logPath);
         const long kb = ResidentKb(game.pid());
         if (!log.empty() && log.back().swap < framesInAll) {
             long& round = peak[log.back().swap >= secondRound ? 1 : 0];
@@ -58,10 +59,10 @@ TEST_P(Soak, EverySizeTwiceThroughTheMenu) {
         }
         SleepMs(200);
     }
-    EXPECT_EQ(game.waitExit(1000), 0) << game.stderrText();
+    EXPECT_EQ(game.waitExit(60000), 0) << game.stderrText();
     EXPECT_EQ(game.stderrText().find("Sanitizer"), std::string::npos) << game.stderrText();
     EXPECT_EQ(game.stderrText().find("runtime error"), std::string::npos) << game.stderrText();
-    const std::vector<SwapRecord> log = ReadSwapLog(stem + ".log");
+    const std::vector<SwapRecord> log = ReadSwapLog(logPath);
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.back().swap, framesInAll) << "Quit must end the game without another frame";
     EXPECT_EQ(log.front().liveTextures, log.back().liveTextures) << "texture names piled up";
@@ -69,10 +70,8 @@ TEST_P(Soak, EverySizeTwiceThroughTheMenu) {
                 peak[1]);
     EXPECT_GT(peak[0], 0);
     EXPECT_LT(peak[1] - peak[0], 4096) << "resident memory kept growing";
-    std::remove((stem + ".script").c_str());
-    std::remove((stem + ".log").c_str());
 }
 
-ORR_ON_BOTH_SDL(Soak);
+ORR_ON_EACH_SDL(Soak);
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The maze's rules that the reference comparison does not reach: the join of three or more
 // regions, the wall query on odd boxes, the numbering of the texture files, and maze-dump.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <limits>
 #include <sstream>
 
+#include "harness/temp_dir.h"
 #include "maze/generation.h"
 #include "maze/maze.h"
 #include "maze/texture_files.h"
@@ -66,6 +68,8 @@ TEST(BoxTouchesWall, OutsideTheMazeIsWallAndNoBoxBreaksTheQuery) {
     }
 }
 
+// A file that is no regular file (a directory, a FIFO, a dangling link: "/", "|", "@" after
+// its name below) ends its family as a missing one does; a FIFO is never opened.
 TEST(FindTextureFiles, TintedThenUntintedEachUpToItsFirstGapInNumericOrder) {
     namespace fs = std::filesystem;
     const struct {
@@ -77,14 +81,26 @@ TEST(FindTextureFiles, TintedThenUntintedEachUpToItsFirstGapInNumericOrder) {
         {"t2 u2 T1 t0", "", 0},
         {"t2 u1 u2", "u1 u2 ", 0},
         {"t10 t9 t8 t7 t6 t5 t4 t3 t2 t1 u1", "t1 t2 t3 t4 t5 t6 t7 t8 t9 t10 u1 ", 10},
+        {"t1/ t2 u1 u2| u3", "u1 ", 0},
+        {"t1 t2@ t3 u1@", "t1 ", 1},
     };
-    const std::string dir = fs::temp_directory_path() / ("orr_textures" + std::to_string(getpid()));
+    const TempDir temp;
+    const std::string dir = temp.file("textures");
     for (const auto& c : cases) {
         fs::remove_all(dir);
         fs::create_directories(dir);
         std::istringstream files(c.files);
         for (std::string name; files >> name;) {
-            std::ofstream(dir + "/" + name + ".bmp") << "BM";
+            const std::string path = dir + "/" + name.substr(0, name.find_first_of("/|@")) + ".bmp";
+            if (name.ends_with('/')) {
+                fs::create_directory(path);
+            } else if (name.ends_with('|')) {
+                mkfifo(path.c_str(), 0644);
+            } else if (name.ends_with('@')) {
+                fs::create_symlink(dir + "/nowhere", path);
+            } else {
+                std::ofstream(path) << "BM";
+            }
         }
         const TextureFileList list = FindTextureFiles(dir + "/");
         std::string found;
@@ -94,7 +110,6 @@ TEST(FindTextureFiles, TintedThenUntintedEachUpToItsFirstGapInNumericOrder) {
         EXPECT_EQ(found, c.found);
         EXPECT_EQ(list.tintedCount, c.tinted) << c.found;
     }
-    fs::remove_all(dir);
 }
 
 // Runs maze-dump; returns its exit status (124 when it hangs) and its standard output, or its

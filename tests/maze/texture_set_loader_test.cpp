@@ -7,6 +7,7 @@
 #include <set>
 
 #include "tests/support/display.h"
+#include "tools/textures/catalogue.h"
 
 namespace {
 
@@ -14,10 +15,10 @@ namespace {
 TEST(LoadTextureSet, LoadsEveryGeneratedTextureOnceTintedFirst) {
     OpenGameWindow();
     const TextureSet set = loadTextureSet();
-    EXPECT_EQ(set.tintedCount, ORR_TINTED_COUNT);
+    EXPECT_EQ(set.tintedCount, std::ssize(art::TintedTextures()));
     const std::set<TextureId> names(set.textures.begin(), set.textures.end());
     EXPECT_EQ(names.size(), set.textures.size());
-    EXPECT_EQ(names.size(), std::size_t{ORR_TINTED_COUNT + ORR_UNTINTED_COUNT});
+    EXPECT_EQ(names.size(), art::TintedTextures().size() + art::UntintedTextures().size());
     EXPECT_TRUE(
         std::all_of(names.begin(), names.end(), [](TextureId t) { return glIsTexture(t); }));
 }

@@ -65,9 +65,16 @@ void DrawLine(const RefLine& line) {
     }
 }
 
-TextureId Font() {  // the generated sheet, loaded as the game loads it
-    static const TextureId font =
-        (OpenGameWindow(), LoadKeyedTexture("./textures/font.bmp", 0, 0, 0, 1));
+// The generated sheet, loaded as the game loads it, and the projection of the video mode:
+// once per test program.
+TextureId font = 0;
+Matrix projection;
+
+TextureId Font() {
+    if (font == 0) {
+        OpenGameWindow();
+        font = LoadKeyedTexture(kFontSheetPath, 0, 0, 0, 1);
+    }
     return font;
 }
 
@@ -75,7 +82,10 @@ TextureId Font() {  // the generated sheet, loaded as the game loads it
 // scene leaves for the overlays: a camera on the model-view matrix, the projection matrix
 // selected, lighting, colour material and fog on, texturing off.
 void DrawScene() {
-    static const Matrix projection = (OpenGameWindow(), Current(GL_PROJECTION_MATRIX));
+    if (projection.empty()) {
+        OpenGameWindow();
+        projection = Current(GL_PROJECTION_MATRIX);
+    }
     glMatrixMode(GL_PROJECTION);
     glLoadMatrixd(projection.data());  // whatever an overlay did to it
     glMatrixMode(GL_MODELVIEW);

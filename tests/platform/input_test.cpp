@@ -42,9 +42,10 @@ void Push(const std::string& token) {
     ASSERT_EQ(SDL_PushEvent(&e), 0);
 }
 
+bool finished = false;  // a poll that quits on the close request ends the test early
+
 TEST(PollInputTest, LatchesMotionAndRanges) {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    static bool finished = false;  // a poll that quits on the close request ends this early
     std::atexit([] { finished ? void() : std::_Exit(1); });
     for (const char* script : {
              // Classic SDL's first motion is the jump from (0, 0) to the pointer: only that

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/video.h"
 #include "player/camera_bob.h"
 #include "player/player.h"
+#include "render/matrices.h"
 #include "tests/support/display.h"
 #include "tests/support/fixture.h"
 
@@ -52,6 +54,29 @@ TEST(Camera, ThePoseBecomesTheEyeFrameAndOnlyTheEyeBobsAlongUp) {
     EXPECT_EQ(CameraBob(0), 0.2);
     EXPECT_NEAR(CameraBob(942), 0.0, 2e-4);  // t / 600 close to pi / 2
     EXPECT_NEAR(CameraBob(1885), -0.2, 1e-6);
+}
+
+// The matrices drawing without OpenGL's own computes: those OpenGL holds, to its precision.
+TEST(Camera, OwnMatricesAreThoseOpenGlMakes) {
+    OpenGameWindow();
+    Pose pose;
+    pose.yaw(2.1);
+    pose.roll(-0.4);
+    pose.position() = {31.5, 7.25, 160.0};
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    ApplyCamera(pose);
+    const Matrix4 view = LookAtMatrix(pose.position(), pose.position() - pose.back(), pose.up());
+    const Matrix4 projection = PerspectiveMatrix(kFieldOfViewY, kAspect, kNearPlane, kFarPlane);
+    for (const auto& [which, ours] :
+         {std::pair{GL_MODELVIEW_MATRIX, view}, std::pair{GL_PROJECTION_MATRIX, projection}}) {
+        Matrix4 held;
+        glGetDoublev(which, held.data());
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_NEAR(ours[i], held[i], kGlPrecision * std::max(1.0, std::abs(held[i])))
+                << "element " << i;
+        }
+    }
 }
 
 }  // namespace

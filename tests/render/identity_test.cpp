@@ -13,6 +13,7 @@
 #include "harness/looking.h"
 #include "harness/reference_scene.h"
 #include "maze/texture_set_loader.h"
+#include "overlay/text_layout.h"
 #include "platform/image.h"
 #include "platform/video.h"
 #include "player/player.h"
@@ -29,8 +30,8 @@ struct Drawn {
 
 // One frame as the play loop makes it: the last frame ends, the overlays have left fog and
 // light off, their colour and their font texture; then the camera and the scene.
-Drawn Frame(const Maze& maze, const Pose& pose, const Pose& camera, bool reference, unsigned seed) {
-    static const TextureId font = LoadKeyedTexture("./textures/font.bmp", 0, 0, 0, 1);
+Drawn Frame(const Maze& maze, const Pose& pose, const Pose& camera, bool reference, unsigned seed,
+            TextureId font, WallPass& pass) {
     EndFrame();
     for (GLenum cap : {GL_FOG, GL_LIGHTING, GL_LIGHT0, GL_COLOR_MATERIAL}) {
         glDisable(cap);
@@ -40,7 +41,7 @@ Drawn Frame(const Maze& maze, const Pose& pose, const Pose& camera, bool referen
     glBindTexture(GL_TEXTURE_2D, font);
     ApplyCamera(camera);
     std::srand(seed);
-    reference ? DrawReferenceScene(maze, pose) : draw(maze, pose);
+    reference ? DrawReferenceScene(maze, pose) : draw(maze, pose, pass);
     Drawn d{ReadFrameRgb(), {}};
     for (GLenum value : {GL_FOG, GL_LIGHTING, GL_LIGHT0, GL_COLOR_MATERIAL, GL_ALPHA_TEST,
                          GL_DEPTH_TEST, GL_TEXTURE_2D, GL_TEXTURE_BINDING_2D, GL_CURRENT_COLOR,
@@ -57,10 +58,13 @@ class Identity : public testing::Test {
   protected:
     void Build(int size, unsigned seed) {
         OpenGameWindow();
-        static const TextureSet textures = loadTextureSet();
-        maze_ = MakeMaze(size, seed, textures);
+        if (textures_.textures.empty()) {
+            textures_ = loadTextureSet();
+            font_ = LoadKeyedTexture(kFontSheetPath, 0, 0, 0, 1);
+        }
+        maze_ = MakeMaze(size, seed, textures_);
         n_ = size;
-        Frame(*maze_, Pose(), Pose(), false, 0);  // the clear colour of the frames to come
+        Frame(*maze_, Pose(), Pose(), false, 0, font_, pass_);  // the clear colour to come
     }
 
     Vec3 Room(int x, int y, int z) const { return Vec3{x + 0.5, y + 0.5, z + 0.5} * s_; }
@@ -70,8 +74,8 @@ class Identity : public testing::Test {
         const unsigned seed = ++checked_;
         Pose camera = pose;
         camera.moveUp(bob);
-        const Drawn fast = Frame(*maze_, pose, camera, false, seed);
-        const Drawn reference = Frame(*maze_, pose, camera, true, seed);
+        const Drawn fast = Frame(*maze_, pose, camera, false, seed, font_, pass_);
+        const Drawn reference = Frame(*maze_, pose, camera, true, seed, font_, pass_);
         EXPECT_TRUE(fast.rgb == reference.rgb) << "pose " << seed;
         EXPECT_EQ(fast.state, reference.state) << "pose " << seed;
         if (fast.rgb != reference.rgb && ++saved_ <= 3) {  // the first few, to look at
@@ -154,6 +158,9 @@ class Identity : public testing::Test {
         }
     }
 
+    TextureSet textures_;
+    TextureId font_ = 0;
+    WallPass pass_;
     std::unique_ptr<Maze> maze_;
     int n_ = 0;
     const double s_ = 5.0;

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "maze/texture_files.h"
+#include "overlay/text_layout.h"
 #include "platform/image.h"
+#include "tools/textures/catalogue.h"
 
 namespace {
 
@@ -19,7 +21,7 @@ struct Image {  // R, G, B and a zero byte per pixel
 };
 
 void ExpectFontSheet() {
-    const Image font("textures/font.bmp");
+    const Image font(kFontSheetPath);
     ASSERT_EQ(std::pair(font.surface->w, font.surface->h), std::pair(512, 448));  // 32-pixel cells
     // The first and last lit row of every cell, and the lit pixels of each row of the T.
     std::vector<int> top(256, 32), bottom(256, -1), rowsOfT(32);
@@ -63,8 +65,8 @@ double Step(const Image& image, int a, int b, bool across) {
 TEST(Art, FontSheetAndWallTexturesThatTile) {
     ExpectFontSheet();
     const TextureFileList files = FindTextureFiles("textures/");
-    EXPECT_EQ(files.tintedCount, ORR_TINTED_COUNT);
-    EXPECT_EQ(files.paths.size(), std::size_t{ORR_TINTED_COUNT + ORR_UNTINTED_COUNT});
+    EXPECT_EQ(files.tintedCount, std::ssize(art::TintedTextures()));
+    EXPECT_EQ(files.paths.size(), art::TintedTextures().size() + art::UntintedTextures().size());
     for (const std::string& path : files.paths) {
         const Image image(path);
         ASSERT_EQ(std::pair(image.surface->w, image.surface->h), std::pair(256, 256)) << path;

@@ -22,8 +22,6 @@ constexpr int kMarginTop = 1;
 constexpr int kMarginRight = 2;
 constexpr int kMarginBottom = 2;
 
-constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-
 struct Sheet {
     RgbImage image;  // kWidth x kHeight
 };

@@ -13,3 +13,7 @@ struct RgbaImage {
 };
 
 RgbaImage DrawIcon(int size);
+
+// The sizes installed into the hicolor theme, and the one the game gives its window.
+constexpr int kIconSizes[] = {32, 48, 64, 128, 256};
+constexpr int kWindowIconSize = kIconSizes[2];

@@ -1,7 +1,6 @@
-// make-icon OUTDIR SIZE...: writes OUTDIR/<size>x<size>/apps/orrindel.png for each size, the
-// layout of the hicolor icon theme.
+// make-icon OUTDIR: writes OUTDIR/<size>x<size>/apps/orrindel.png for every size of
+// kIconSizes, the layout of the hicolor icon theme.
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -10,16 +9,11 @@
 #include "tools/png/png_writer.h"
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: make-icon OUTDIR SIZE...\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-icon OUTDIR\n");
         return 2;
     }
-    for (int i = 2; i < argc; ++i) {
-        const int size = std::atoi(argv[i]);
-        if (size < 1 || size > 1024) {
-            std::fprintf(stderr, "make-icon: bad size %s\n", argv[i]);
-            return 2;
-        }
+    for (const int size : kIconSizes) {
         const std::string side = std::to_string(size);
         const auto dir = std::filesystem::path(argv[1]) / (side + "x" + side) / "apps";
         std::error_code error;

@@ -2,7 +2,7 @@
 // Every wall texture the game ships, in file order: tinted ones become t1.bmp, t2.bmp, ...,
 // untinted ones u1.bmp, u2.bmp, ...
 
-#include <vector>
+#include <span>
 
 #include "tools/bmp/image.h"
 
@@ -17,8 +17,9 @@ struct TextureRecipe {
     RgbImage (*make)(int size);
 };
 
-const std::vector<TextureRecipe>& TintedTextures();
-const std::vector<TextureRecipe>& UntintedTextures();
+// The two families, in file order; the game finds as many files as these list.
+std::span<const TextureRecipe> TintedTextures();
+std::span<const TextureRecipe> UntintedTextures();
 
 // The finished picture of a recipe, as written to disk.
 RgbImage MakeTinted(const TextureRecipe& recipe);

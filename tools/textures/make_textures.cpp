@@ -1,5 +1,6 @@
 // make-textures OUTDIR: writes the wall textures t1.bmp... and u1.bmp... into OUTDIR.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "tools/bmp/bmp_writer.h"
@@ -8,15 +9,19 @@
 namespace {
 
 bool WriteFamily(const std::string& dir, const char* prefix,
-                 const std::vector<art::TextureRecipe>& recipes,
+                 std::span<const art::TextureRecipe> recipes,
                  RgbImage (*finish)(const art::TextureRecipe&)) {
-    for (size_t i = 0; i < recipes.size(); ++i) {
+    for (std::size_t i = 0; i < recipes.size(); ++i) {
         const std::string path = dir + "/" + prefix + std::to_string(i + 1) + ".bmp";
         if (!WriteBmp(path, finish(recipes[i]))) {
             std::fprintf(stderr, "make-textures: cannot write %s\n", path.c_str());
             return false;
         }
     }
+    // The game reads a family up to its first gap: a file left from a longer list would count.
+    std::error_code ignored;
+    std::filesystem::remove(dir + "/" + prefix + std::to_string(recipes.size() + 1) + ".bmp",
+                            ignored);
     return true;
 }
 

@@ -131,20 +131,19 @@ RgbImage TreadPlate(int n) {
     });
 }
 
+constexpr TextureRecipe kRecipes[] = {
+    {"stone blocks", StoneBlocks},
+    {"bricks", Bricks},
+    {"riveted plates", RivetedPlates},
+    {"tiles", Tiles},
+    {"panels", Panels},
+    {"stucco", Stucco},
+    {"tread plate", TreadPlate},
+};
+
 }  // namespace
 
-const std::vector<TextureRecipe>& TintedTextures() {
-    static const std::vector<TextureRecipe> recipes = {
-        {"stone blocks", StoneBlocks},
-        {"bricks", Bricks},
-        {"riveted plates", RivetedPlates},
-        {"tiles", Tiles},
-        {"panels", Panels},
-        {"stucco", Stucco},
-        {"tread plate", TreadPlate},
-    };
-    return recipes;
-}
+std::span<const TextureRecipe> TintedTextures() { return kRecipes; }
 
 RgbImage MakeTinted(const TextureRecipe& recipe) {
     RgbImage image = recipe.make(kTextureSize);

@@ -124,15 +124,14 @@ RgbImage RedBricks(int n) {
     });
 }
 
+constexpr TextureRecipe kRecipes[] = {
+    {"mossy stone", MossyStone}, {"wood planks", WoodPlanks}, {"copper plates", CopperPlates},
+    {"sea tiles", SeaTiles},     {"red bricks", RedBricks},
+};
+
 }  // namespace
 
-const std::vector<TextureRecipe>& UntintedTextures() {
-    static const std::vector<TextureRecipe> recipes = {
-        {"mossy stone", MossyStone}, {"wood planks", WoodPlanks}, {"copper plates", CopperPlates},
-        {"sea tiles", SeaTiles},     {"red bricks", RedBricks},
-    };
-    return recipes;
-}
+std::span<const TextureRecipe> UntintedTextures() { return kRecipes; }
 
 RgbImage MakeUntinted(const TextureRecipe& recipe) { return recipe.make(kTextureSize); }
 
