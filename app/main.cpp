@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/play_loop.h"
+#include "maze/random.h"
 #include "maze/texture_set_loader.h"
 #include "menu/menu_page.h"
 #include "overlay/text_layout.h"
@@ -14,7 +15,7 @@
 int main(int /*argc*/, char** /*argv*/) {
     StartQuitWatcher();
     int mazeSize = 11;
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    SeedRandom(static_cast<unsigned>(std::time(nullptr)));
     InitVideo(800, 600, 32, 1);
     const TextureId font = LoadKeyedTexture(kFontSheetPath, 0, 0, 0, 1);
 

@@ -5,7 +5,7 @@
 
 class MenuPage;
 
-// One run of the game: builds a maze of mazeSize cells on every axis and a player at its
-// start, then runs frames until the menu picks a size, the player reaches the exit, or
-// Quit is chosen. Returns 0 with the next size in mazeSize, or -1 for Quit.
+// One run of the game on the desktop: the frame steps of a Game (app/game.h) from building a
+// maze of mazeSize cells on every axis until the menu picks a size, the end screen has seen
+// Return, or Quit is chosen. Returns 0 with the next size in mazeSize, or -1 for Quit.
 int PlayLoop(MenuPage& menuRoot, TextureId font, int& mazeSize, const TextureSet& wallTextures);

@@ -14,6 +14,7 @@
 #include "bench/heap_counter.h"
 #include "harness/literal_maze.h"
 #include "maze/maze.h"
+#include "maze/random.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void MazeBuild(benchmark::State& state) {
     const TextureSet textures = BenchTextures();
     unsigned build = 0;
     for (auto _ : state) {
-        std::srand(build++ % SeedCount + 1);
+        SeedRandom(build++ % SeedCount + 1);
         const double start = ThreadCpuMs();
         const Maze maze(size, size, size, textures);
         const double stop = ThreadCpuMs();
@@ -56,7 +57,7 @@ void MazeBuildLiteral(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     unsigned build = 0;
     for (auto _ : state) {
-        std::srand(build++ % SeedCount + 1);
+        SeedRandom(build++ % SeedCount + 1);
         const double start = ThreadCpuMs();
         const LiteralMaze maze = BuildLiteralMaze(size, size, size, Tinted + Untinted, Tinted);
         const double stop = ThreadCpuMs();
@@ -65,23 +66,23 @@ void MazeBuildLiteral(benchmark::State& state) {
     }
 }
 
-// The draws alone: the carving must make exactly these rand() calls, whatever its speed.
+// The draws alone: the carving must make exactly these Random() calls, whatever its speed.
 void MazeRandFloor(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     const TextureSet textures = BenchTextures();
     long draws[SeedCount];
     for (int seed = 0; seed < SeedCount; ++seed) {
-        std::srand(seed + 1);
+        SeedRandom(seed + 1);
         draws[seed] = 3 * Maze(size, size, size, textures).generationAttempts();
     }
     unsigned build = 0;
     for (auto _ : state) {
         const unsigned seed = build++ % SeedCount;
-        std::srand(seed + 1);
+        SeedRandom(seed + 1);
         const double start = ThreadCpuMs();
         int sum = 0;
         for (long i = 0; i < draws[seed]; ++i) {
-            sum += std::rand();
+            sum += Random();
         }
         const double stop = ThreadCpuMs();
         benchmark::DoNotOptimize(sum);
@@ -94,7 +95,7 @@ void MazeMemory(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     const TextureSet textures = BenchTextures();
     for (auto _ : state) {
-        std::srand(1);
+        SeedRandom(1);
         const std::size_t before = HeapLiveBytes();
         ResetHeapPeak();
         {
@@ -103,7 +104,7 @@ void MazeMemory(benchmark::State& state) {
         }
         RecordSample(Series("extra", size), (HeapPeakBytes() - before) / 1024.0);
 
-        std::srand(1);
+        SeedRandom(1);
         ResetHeapPeak();
         {
             const LiteralMaze maze = BuildLiteralMaze(size, size, size, Tinted + Untinted, Tinted);

@@ -28,6 +28,7 @@
 #include "harness/reference_scene.h"
 #include "harness/xvfb.h"
 #include "maze/maze.h"
+#include "maze/random.h"
 #include "maze/texture_set_loader.h"
 #include "platform/video.h"
 #include "player/player.h"
@@ -260,9 +261,9 @@ int main(int argc, char** argv) {
     InitVideo(kFrameWidth, kFrameHeight, 32, 1);
     const TextureSet textures = loadTextureSet();
     World w;
-    std::srand(1);
+    SeedRandom(1);
     w.large = std::make_unique<Maze>(39, 39, 39, textures);
-    std::srand(2);
+    SeedRandom(2);
     w.first = std::make_unique<Maze>(11, 11, 11, textures);
     w.flight = Flight(*w.large, *w.first);
     w.nowhere = {w.large.get(), Looking({-1000, -1000, -1000}, {-1, 0, 0})};

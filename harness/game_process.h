@@ -46,8 +46,8 @@ class GameProcess {
     // ended, all it used.
     double cpuMs();
 
-    // Key events through the X server. Held with a pause: a press and release that land in
-    // one poll would never be seen by the game.
+    // Key events through the X server. A tap is held and followed by a pause, so that taps in
+    // a row land in polls of their own.
     void keyDown(const std::string& keysym);
     void keyUp(const std::string& keysym);
     void tap(const std::string& keysym, int holdMs = 120);

@@ -1,4 +1,5 @@
 #include "harness/literal_maze.h"
+#include "maze/random.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,11 +13,11 @@ constexpr std::uint8_t Wall = 128;
 void AssignStyles(std::vector<PlaneStyle>& planes, int textureCount, int tintedCount) {
     for (PlaneStyle& style : planes) {
         style.red = style.green = style.blue = style.textureIndex = 255;
-        style.textureIndex = static_cast<std::uint8_t>(std::rand() % textureCount);
+        style.textureIndex = static_cast<std::uint8_t>(Random() % textureCount);
         if (style.textureIndex < tintedCount) {
-            style.red = static_cast<std::uint8_t>(std::rand() % 256);
-            style.green = static_cast<std::uint8_t>(std::rand() % 256);
-            style.blue = static_cast<std::uint8_t>(std::rand() % 256);
+            style.red = static_cast<std::uint8_t>(Random() % 256);
+            style.green = static_cast<std::uint8_t>(Random() % 256);
+            style.blue = static_cast<std::uint8_t>(Random() % 256);
         }
     }
 }
@@ -64,9 +65,9 @@ class LiteralCarving {
 
     void tryOpenWall() {
         ++maze_.attempts;
-        const int x = std::rand() % (sizeX_ - 2) + 1;
-        const int y = std::rand() % (sizeY_ - 2) + 1;
-        const int z = std::rand() % (sizeZ_ - 2) + 1;
+        const int x = Random() % (sizeX_ - 2) + 1;
+        const int y = Random() % (sizeY_ - 2) + 1;
+        const int z = Random() % (sizeZ_ - 2) + 1;
         if (maze_.cells[index(x, y, z)] == Open) {
             return;
         }

@@ -20,5 +20,5 @@ struct LiteralMaze {
     long crowdedJoins = 0;
 };
 
-// Plane styles X, Y, Z, room lattice and carving, drawing from rand() like the game.
+// Plane styles X, Y, Z, room lattice and carving, drawing from Random() like the game.
 LiteralMaze BuildLiteralMaze(int sizeX, int sizeY, int sizeZ, int textureCount, int tintedCount);

@@ -1,4 +1,5 @@
 #include "harness/reference_scene.h"
+#include "maze/random.h"
 
 #include <GL/gl.h>
 
@@ -136,7 +137,7 @@ void DrawReferenceScene(const Maze& maze, const Pose& pose) {
 
     // Red, green, blue, yellow, cyan, magenta; no normal and no bind of its own.
     const double palette[6][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 0}, {0, 1, 1}, {1, 0, 1}};
-    const int first = std::rand() % 6;
+    const int first = Random() % 6;
     const double a = maze.cellSize() * 0.3333333333333333;
     const Vec3 c = maze.exitPoint();
     const Vec3 ax{a, 0, 0}, ay{0, a, 0}, az{0, 0, a};

@@ -6,7 +6,7 @@
 // The maze scene drawn the plain way, straight from its rules and sharing no code with the
 // game's renderer: fog, the lamp at the eye, every wall face of the block around the view
 // pyramid in cell order with one bind and one immediate-mode quad each, then the exit
-// marker with one rand() for its colours. The game's own drawing must give exactly this
+// marker with one Random() for its colours. The game's own drawing must give exactly this
 // picture; the identity test and the render benchmark compare the two.
 void DrawReferenceScene(const Maze& maze, const Pose& pose);
 

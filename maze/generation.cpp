@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "maze/maze.h"
+#include "maze/random.h"
 
 namespace {
 
@@ -127,9 +128,9 @@ long generate(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int sizeZ)
     // "More than one" rather than "not one": no rooms at all must not spin forever.
     while (carver.regionCount() > 1) {
         ++attempts;
-        const int x = pickX(std::rand()) + 1;
-        const int y = pickY(std::rand()) + 1;
-        const int z = pickZ(std::rand()) + 1;
+        const int x = pickX(Random()) + 1;
+        const int y = pickY(Random()) + 1;
+        const int z = pickZ(Random()) + 1;
         carver.openIfJoining((z * sizeY + y) * sizeX + x);
     }
     return attempts;

@@ -12,7 +12,7 @@
 void layRoomLattice(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int sizeZ);
 
 // Opens randomly picked wall cells that separate two regions until one region is left.
-// Three rand() draws per attempt (x, y, z of an interior cell); returns the attempt count.
+// Three Random() draws per attempt (x, y, z of an interior cell); returns the attempt count.
 long generate(std::vector<std::uint8_t>& cells, int sizeX, int sizeY, int sizeZ);
 
 // The two face neighbours whose regions the opening of a wall cell joins, from the region of

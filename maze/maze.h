@@ -16,8 +16,8 @@ constexpr std::uint8_t CellWall = 128;
 // Cell (x, y, z) fills [x * cellSize, (x + 1) * cellSize) on x, and likewise on y and z.
 class Maze {
   public:
-    // Draws from rand(): plane styles X, Y, Z, then generation. The texture set must not be
-    // empty; the maze keeps a copy of it.
+    // Draws from Random() (maze/random.h): plane styles X, Y, Z, then generation. The texture set
+    // must not be empty; the maze keeps a copy of it.
     Maze(int sizeX, int sizeY, int sizeZ, const TextureSet& textureSet);
     Maze(const Maze&) = delete;
     Maze& operator=(const Maze&) = delete;
@@ -44,7 +44,7 @@ class Maze {
     // True when any cell covered by the box [low, high] is a wall (or outside the maze).
     bool boxTouchesWall(const Vec3& low, const Vec3& high) const;
 
-    // How many attempts the carving took (three rand() draws each); for tools and benchmarks.
+    // How many attempts the carving took (three Random() draws each); for tools and benchmarks.
     long generationAttempts() const { return generationAttempts_; }
 
   private:

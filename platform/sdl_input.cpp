@@ -16,26 +16,15 @@ static_assert(sizeof(InputState::keys) == SDLK_LAST);
 
 namespace {
 
-constexpr int kButtonSlots = sizeof(InputState::buttons);
-
 // Classic SDL reports the first motion it ever sees as a jump from (0, 0), so the pointer's
 // start position would count as one huge turn of the view.
 bool motionSeen = false;
 
 // Read as a plain number: a symbol outside the enumeration must not be loaded as one.
-void SetKey(const SDL_keysym& keysym, std::int8_t value) {
+long long Symbol(const SDL_keysym& keysym) {
     std::underlying_type_t<SDLKey> sym;
     std::memcpy(&sym, &keysym.sym, sizeof sym);
-    const long long index = sym;
-    if (index >= 0 && index < key::Last) {
-        inputState.keys[index] = value;
-    }
-}
-
-void SetButton(int button, std::int8_t value) {
-    if (button >= 0 && button < kButtonSlots) {
-        inputState.buttons[button] = value;
-    }
+    return sym;
 }
 
 void AddMotion(const SDL_MouseMotionEvent& motion) {
@@ -53,25 +42,30 @@ void AddMotion(const SDL_MouseMotionEvent& motion) {
 
 void PollInput() {
     QuitIfSignalled();
-    inputState.mouseDX = 0;
-    inputState.mouseDY = 0;
+    BeginPoll();
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         switch (event.type) {
             case SDL_KEYDOWN:
-                SetKey(event.key.keysym, 1);
+                PressKey(Symbol(event.key.keysym));
                 break;
             case SDL_KEYUP:
-                SetKey(event.key.keysym, 0);
+                ReleaseKey(Symbol(event.key.keysym));
                 break;
             case SDL_MOUSEMOTION:
                 AddMotion(event.motion);
                 break;
             case SDL_MOUSEBUTTONDOWN:
-                SetButton(event.button.button, 1);
+                PressButton(event.button.button);
                 break;
             case SDL_MOUSEBUTTONUP:
-                SetButton(event.button.button, 0);
+                ReleaseButton(event.button.button);
+                break;
+            case SDL_ACTIVEEVENT:
+                // Keys let go in another window would never be seen released here.
+                if (event.active.gain == 0 && (event.active.state & SDL_APPINPUTFOCUS) != 0) {
+                    ReleaseEverything();
+                }
                 break;
             default:  // SDL_QUIT included: closing the window does not end the game
                 break;

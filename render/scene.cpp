@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "maze/random.h"
 #include "render/exit_marker.h"
 #include "render/visible_range.h"
 #include "render/wall_pass.h"
@@ -40,7 +41,7 @@ void draw(const Maze& maze, const Pose& pose, WallPass& pass) {
     }
     DrawWallPass(maze, pass);
 
-    const int first = std::rand() % 6;
+    const int first = Random() % 6;
     DrawExitMarker(maze.exitPoint(), s * 0.3333333333333333, first);
     if (walls) {
         glEnable(GL_ALPHA_TEST);

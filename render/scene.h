@@ -9,7 +9,7 @@
 // eye, the visible walls and the exit marker. Expects the view of this frame on the
 // model-view matrix and changes neither matrix. Switches fog, light 0, lighting and colour
 // material on every call (the overlays switch them off) and leaves them on. Consumes
-// exactly one rand() per call, for the marker's colours. pass is the caller's, kept from frame
+// exactly one Random() per call, for the marker's colours. pass is the caller's, kept from frame
 // to frame for its storage.
 void draw(const Maze& maze, const Pose& pose, WallPass& pass);
 

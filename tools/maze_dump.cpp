@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "maze/maze.h"
+#include "maze/random.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     }
     textures.tintedCount = static_cast<int>(tinted);
 
-    std::srand(static_cast<unsigned>(seed));
+    SeedRandom(static_cast<unsigned>(seed));
     const auto start = std::chrono::steady_clock::now();
     const int n = static_cast<int>(size);
     const Maze maze(n, n, n, textures);

@@ -9,8 +9,9 @@
 
 namespace {
 
-// A press and its release that land in one poll are never seen; frames of a busy machine
-// under the sanitizers can take a few hundred milliseconds.
+// Taps paced apart, so that each lands in a frame of its own: frames of a busy machine under
+// the sanitizers can take a few hundred milliseconds, and two taps of one key in one poll
+// count once.
 constexpr int kHoldMs = 400;
 
 bool MenuShown(const std::vector<std::uint8_t>& shot) {

@@ -10,6 +10,7 @@
 
 #include "harness/game_process.h"
 #include "harness/input_script.h"
+#include "maze/random.h"
 #include "maze/texture_files.h"
 #include "platform/keys.h"
 #include "platform/video.h"
@@ -82,14 +83,14 @@ constexpr double kEndScreenCpuMsPerSecond = 400;
 TEST_P(WinPath, WinEndScreenFiveMazeAndQuit) {
     const TextureSet textures = BuildTextureSet();
     ASSERT_GT(textures.tintedCount, 0);
-    std::srand(static_cast<unsigned>(kSeed));
+    SeedRandom(static_cast<unsigned>(kSeed));
     const Maze first(11, 11, 11, textures);
     InputScript script;
     script.tap(3, key::Escape);  // close the menu: play starts in that frame
     const long firstWin = FlyToExit(first, script, 3);
     ASSERT_GT(firstWin, 0);
     for (long frame = 0; frame <= firstWin; ++frame) {
-        std::rand();  // the marker's draw of every frame
+        Random();  // the marker's draw of every frame
     }
     // A new maze polls first after the end screen's swap; the pilot takes over a frame later.
     const Maze second(5, 5, 5, textures);

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -15,10 +16,23 @@
 #include "harness/temp_dir.h"
 #include "maze/generation.h"
 #include "maze/maze.h"
+#include "maze/random.h"
 #include "maze/texture_files.h"
 #include "tests/support/fixture.h"
 
 namespace {
+
+// The generator every build shares is the desktop C library's rand(), seed for seed: the
+// mazes and the marker's colours of a seed are those of every earlier version of the game.
+TEST(Random, IsTheCLibrarysRand) {
+    for (unsigned seed : {0u, 1u, 1234567u, 1700000051u, 2147483648u, 4294967295u}) {
+        std::srand(seed);
+        SeedRandom(seed);
+        for (int i = 0; i < 100000; ++i) {
+            ASSERT_EQ(Random(), std::rand()) << "seed " << seed << ", draw " << i;
+        }
+    }
+}
 
 TEST(JoinedPair, TheLastPairOfNeighboursInDifferentRegions) {
     // Neighbour regions in the order -x, +x, -y, +y, -z, +z; -1 is a wall.

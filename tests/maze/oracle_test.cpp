@@ -1,4 +1,4 @@
-// The game's maze against the literal construction: every cell, plane style and rand() draw,
+// The game's maze against the literal construction: every cell, plane style and Random() draw,
 // plus what the construction leaves to the maze: its start and its exit.
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "harness/literal_maze.h"
 #include "maze/maze.h"
+#include "maze/random.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -29,13 +30,13 @@ TEST(Maze, MatchesTheReferenceForEverySizeManySeedsAndTextureMixes) {
             const unsigned seed = 1000u * x + 7u * k + 1u;
             SCOPED_TRACE(testing::Message() << "seed " << seed << " sizes " << x << " " << y << " "
                                             << z << " tinted " << tinted);
-            std::srand(seed);
+            SeedRandom(seed);
             const LiteralMaze expected = BuildLiteralMaze(x, y, z, tinted + untinted, tinted);
-            const int expectedNext = std::rand();
+            const int expectedNext = Random();
 
-            std::srand(seed);  // only the counts of the texture set matter, not its names
+            SeedRandom(seed);  // only the counts of the texture set matter, not its names
             const Maze maze(x, y, z, {std::vector<TextureId>(tinted + untinted, 7), tinted});
-            EXPECT_EQ(std::rand(), expectedNext);
+            EXPECT_EQ(Random(), expectedNext);
             EXPECT_EQ(maze.generationAttempts(), expected.attempts);
             EXPECT_TRUE(maze.cells() == expected.cells);
             EXPECT_TRUE(Same(maze.planesX(), expected.planesX) &&

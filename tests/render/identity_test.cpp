@@ -1,5 +1,5 @@
 // The game's scene against the reference drawn from the rules (harness/reference_scene.h):
-// the same frame to the last pixel, rand() and GL state after it, from poses of every kind.
+// the same frame to the last pixel, Random() and GL state after it, from poses of every kind.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "harness/frame.h"
 #include "harness/looking.h"
 #include "harness/reference_scene.h"
+#include "maze/random.h"
 #include "maze/texture_set_loader.h"
 #include "overlay/text_layout.h"
 #include "platform/image.h"
@@ -25,7 +26,7 @@ namespace {
 
 struct Drawn {
     std::vector<std::uint8_t> rgb;
-    std::vector<double> state;  // what the overlays find, and the next rand()
+    std::vector<double> state;  // what the overlays find, and the next Random()
 };
 
 // One frame as the play loop makes it: the last frame ends, the overlays have left fog and
@@ -40,7 +41,7 @@ Drawn Frame(const Maze& maze, const Pose& pose, const Pose& camera, bool referen
     glColor3f(0.2f, 0.9f, 0.4f);
     glBindTexture(GL_TEXTURE_2D, font);
     ApplyCamera(camera);
-    std::srand(seed);
+    SeedRandom(seed);
     reference ? DrawReferenceScene(maze, pose) : draw(maze, pose, pass);
     Drawn d{ReadFrameRgb(), {}};
     for (GLenum value : {GL_FOG, GL_LIGHTING, GL_LIGHT0, GL_COLOR_MATERIAL, GL_ALPHA_TEST,
@@ -50,7 +51,7 @@ Drawn Frame(const Maze& maze, const Pose& pose, const Pose& camera, bool referen
         glGetDoublev(value, v);
         d.state.insert(d.state.end(), v, v + 16);
     }
-    d.state.push_back(std::rand());
+    d.state.push_back(Random());
     return d;
 }
 

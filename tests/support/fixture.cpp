@@ -1,10 +1,11 @@
 #include "tests/support/fixture.h"
+#include "maze/random.h"
 
 #include <cmath>
 #include <cstdlib>
 
 std::unique_ptr<Maze> MakeMaze(int size, unsigned seed, const TextureSet& textures) {
-    std::srand(seed);
+    SeedRandom(seed);
     return std::make_unique<Maze>(size, size, size, textures);
 }
 

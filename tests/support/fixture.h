@@ -7,7 +7,7 @@
 #include "maze/maze.h"
 #include "player/vec3.h"
 
-// The one maze fixture of the tests: a size^3 maze built after srand(seed). The default
+// The one maze fixture of the tests: a size^3 maze built after SeedRandom(seed). The default
 // texture set is made-up names (two tinted, two untinted), which needs no GL; drawing tests
 // pass the set they loaded.
 std::unique_ptr<Maze> MakeMaze(int size, unsigned seed,
