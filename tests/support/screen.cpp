@@ -1,8 +1,5 @@
 #include "tests/support/screen.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace {
 
 bool Matches(Ink ink, const std::uint8_t* p) {
@@ -33,36 +30,4 @@ int CountInk(const std::vector<std::uint8_t>& rgb, Ink ink, Box box) {
         }
     }
     return count;
-}
-
-int InkDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b, Ink ink,
-                  Box box) {
-    int count = 0;
-    for (int y = box.y0; y <= box.y1 && a.size() == b.size(); ++y) {
-        for (int x = box.x0; x <= box.x1; ++x) {
-            count += Matches(ink, &a[At(x, y)]) != Matches(ink, &b[At(x, y)]) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-double DifferenceBeyondVerticalShift(const std::vector<std::uint8_t>& a,
-                                     const std::vector<std::uint8_t>& b, Box box, int maxShift) {
-    double best = 255.0;
-    for (int shift = -maxShift; shift <= maxShift && a.size() == b.size(); ++shift) {
-        if (box.y0 + shift < 0 || box.y1 + shift > 599) {
-            continue;
-        }
-        long sum = 0;
-        long count = 0;
-        for (int y = box.y0; y <= box.y1; ++y) {
-            for (int x = box.x0; x <= box.x1; ++x, count += 3) {
-                for (int c = 0; c < 3; ++c) {
-                    sum += std::abs(a[At(x, y) + c] - b[At(x, y + shift) + c]);
-                }
-            }
-        }
-        best = std::min(best, static_cast<double>(sum) / count);
-    }
-    return best;
 }

@@ -15,20 +15,9 @@ enum class Ink { Red, Green, Yellow, Cyan };
 // Pixels of the ink's pure colour inside box.
 int CountInk(const std::vector<std::uint8_t>& rgb, Ink ink, Box box);
 
-// Pixels inside box that show the ink in one screenshot and not in the other.
-int InkDifference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b, Ink ink,
-                  Box box);
-
-// The mean colour difference per channel inside box, after shifting b vertically by the best
-// of -maxShift..maxShift pixels (0 for a pure vertical shift; the camera bob is one).
-double DifferenceBeyondVerticalShift(const std::vector<std::uint8_t>& a,
-                                     const std::vector<std::uint8_t>& b, Box box, int maxShift = 0);
-
 // Where the overlays draw, from their places on the plane z = -50.
 constexpr Box kTitleBox{100, 20, 770, 90};
 constexpr Box kCreditBox{250, 90, 625, 150};
 constexpr Box kMenuLinesBox{100, 150, 700, 480};
-constexpr Box kTimeBox{328, 546, 762, 575};
 constexpr Box kPromptBox{110, 228, 690, 300};    // "Hit Enter"
 constexpr Box kCongratsBox{110, 372, 690, 445};  // "Congratulations !!!!"
-constexpr Box kWholeScreen{0, 0, 799, 599};
