@@ -82,8 +82,8 @@ void FindTies(const std::vector<WallFace>& faces, const std::vector<char>& exact
             for (std::size_t n = m + 1; n < end; ++n) {
                 const TieCorner& a = corners[m];
                 const TieCorner& b = corners[n];
-                if (a.face != b.face && (!exact[a.face] || !exact[b.face] ||
-                                         MayTieAt(a.point, a.edges, b.edges, eye))) {
+                // Two corners at one point belong to two faces: a face's corners differ.
+                if (!exact[a.face] || !exact[b.face] || MayTieAt(a.point, a.edges, b.edges, eye)) {
                     ties.emplace_back(std::min(a.face, b.face), std::max(a.face, b.face));
                 }
             }
