@@ -12,6 +12,9 @@ namespace {
 constexpr double kInFront = 0.05;  // a point nearer the eye's plane projects too far to trust
 // Eyes farther out than this are no place the game can be in; they are not flooded.
 constexpr double kFarthestEye = 1e6;
+// An eye this close to a lattice plane sees the cell sides in that plane edge-on, and the
+// rectangles through them lose pixels: it is not flooded either (world units).
+constexpr double kOnLatticePlane = 1e-3;
 
 using Rect = ScreenRect;
 
@@ -59,6 +62,9 @@ bool FindSeenFaces(const Maze& maze, const CellRange& range, const View& view,
     for (int a = 0; a < 3; ++a) {
         if (!(eye[a] - reachOut > 0.0 && eye[a] + reachOut < kFarthestEye)) {
             return false;  // outside the maze, or NaN
+        }
+        if (std::abs(eye[a] - std::round(eye[a] / s) * s) < kOnLatticePlane) {
+            return false;
         }
         low[a] = static_cast<int>(std::floor((eye[a] - reachOut) / s));
         high[a] = static_cast<int>(std::floor((eye[a] + reachOut) / s));

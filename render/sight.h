@@ -33,8 +33,8 @@ struct SightStorage {
 };
 
 // faces are those of ForEachWallFace over range. Returns false, leaving seen alone, when the
-// eye is outside the maze, not a finite point, or within reach of a wall (the near plane may
-// cut into it, and rays start inside).
+// eye is outside the maze, not a finite point, within reach of a wall (the near plane may
+// cut into it, and rays start inside), or on a lattice plane.
 bool FindSeenFaces(const Maze& maze, const CellRange& range, const View& view,
                    const std::vector<WallFace>& faces, std::vector<char>& seen,
                    SightStorage& storage);

@@ -188,6 +188,18 @@ TEST_F(Identity, FacesThatShowOnlyByATieWithASeenFace) {
                   1.5707963267948966));
 }
 
+// Eyes on a lattice plane, and a millionth off one: the flood would see the sides in that
+// plane edge-on and miss a pixel or two of the faces behind them. Found by the same search.
+TEST_F(Identity, EyesOnALatticePlane) {
+    Build(11, 1);
+    Check(Looking({40, 0x1.0b73314b01a9ap+3, 0x1.741bfb464188ep+5},
+                  {0x1.5d94e8530fe2p-3, 0x1.a2b7c4bfbaf02p-1, -0x1.9d68537abbf7cp-2}));
+    Build(5, 5);
+    Check(Looking({0x1.15bb31f46a13fp+4, 0x1.970d928a8d4f5p+2, 0x1.dffffde7210bep+3},
+                  {-0x1.98836af80fb54p-1, 0x1.bccd3b55a201p-4, -0x1.f348c2f1cb8b8p-3},
+                  0x1.3ff1f541f68p-9));
+}
+
 // Random poses: a few in the small mazes, 1,050 in the largest, in parts that ctest runs
 // side by side. Each part is {size, poses, seed}.
 class RandomIdentity : public Identity, public testing::WithParamInterface<std::array<int, 3>> {};
