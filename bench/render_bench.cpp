@@ -220,7 +220,7 @@ void FloorFrame(benchmark::State& state) {
                 DrawFrame(Nowhere());
                 glLoadIdentity();
                 glDisable(GL_ALPHA_TEST);
-                EmitNormal({0, 0, 5});
+                SetNormal({0, 0, 5});
                 glColor3ub(200, 180, 160);
                 DrawQuad({-12, -9, -20}, {24, 0, 0}, {0, 18, 0}, texture);
                 glEnable(GL_ALPHA_TEST);

@@ -1,13 +1,12 @@
 #include "menu/menu_screen.h"
 
-#include <GL/gl.h>
-
 #include <string>
 #include <vector>
 
 #include "menu/menu_layout.h"
 #include "overlay/overlay_state.h"
 #include "overlay/text.h"
+#include "platform/draw.h"
 
 int MenuFrame(MenuPage& root, TextureId font) {
     std::vector<std::string> lines;
@@ -21,6 +20,6 @@ int MenuFrame(MenuPage& root, TextureId font) {
         DrawTextLine(font, line);
     }
     // Quit draws nothing but still restores the depth test the overlay state took away.
-    glEnable(GL_DEPTH_TEST);
+    SetDepthTest(true);
     return result;
 }

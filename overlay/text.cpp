@@ -1,7 +1,6 @@
 #include "overlay/text.h"
 
-#include <GL/gl.h>
-
+#include "platform/draw.h"
 #include "render/quad.h"
 
 namespace {
@@ -22,7 +21,7 @@ void DrawText(TextureId font, Vec3& origin, const Vec3& width, const Vec3& heigh
 
 void DrawTextLine(TextureId font, const TextLine& line) {
     if (line.colour) {
-        glColor3f(line.colour->r, line.colour->g, line.colour->b);
+        SetColour(line.colour->r, line.colour->g, line.colour->b);
     }
     Vec3 origin = line.origin;
     DrawText(font, origin, line.width, line.height, "%s", line.text.c_str());

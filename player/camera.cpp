@@ -1,6 +1,4 @@
-#include <GL/gl.h>
-#include <GL/glu.h>
-
+#include "platform/draw.h"
 #include "platform/video.h"
 #include "player/camera_bob.h"
 #include "player/player.h"
@@ -13,8 +11,5 @@ void Player::placeCamera() const {
 }
 
 void ApplyCamera(const Pose& pose) {
-    const Vec3 eye = pose.position();
-    const Vec3 centre = pose.position() - pose.back();
-    const Vec3 up = pose.up();
-    gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+    LookAt(pose.position(), pose.position() - pose.back(), pose.up());
 }

@@ -1,13 +1,12 @@
 #include "render/exit_marker.h"
 
-#include <GL/gl.h>
-
+#include "platform/draw.h"
 #include "platform/texture.h"
 #include "render/quad.h"
 
 void DrawExitMarker(Vec3 c, double a, int first) {
     for (const MarkerFace& f : MarkerFaces(c, a, first)) {
-        glColor3f(static_cast<float>(f.colour.red), static_cast<float>(f.colour.green),
+        SetColour(static_cast<float>(f.colour.red), static_cast<float>(f.colour.green),
                   static_cast<float>(f.colour.blue));
         DrawQuad(f.corner, f.edge1, f.edge2, KeepTexture);
     }

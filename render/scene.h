@@ -12,7 +12,3 @@
 // exactly one Random() per call, for the marker's colours. pass is the caller's, kept from frame
 // to frame for its storage.
 void draw(const Maze& maze, const Pose& pose, WallPass& pass);
-
-// Light 0 as a positional lamp at position, given in world coordinates: call it with the
-// view already on the model-view matrix.
-void SetupLight(const Vec3& position);

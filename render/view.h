@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "platform/matrices.h"
 #include "player/vec3.h"
-#include "render/matrices.h"
 
 // The camera as the wall pass sees it, taken from OpenGL's own matrices so that it is the
 // view really drawn (the camera bob included).

@@ -1,14 +1,12 @@
 #include "render/walls.h"
 
-#include <GL/gl.h>
-
+#include "platform/draw.h"
 #include "render/quad.h"
 
 View CurrentView() {
     Matrix4 projection;
     Matrix4 modelview;
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelview.data());
+    GetMatrices(projection, modelview);
     return MakeView(projection, modelview);
 }
 
@@ -17,7 +15,7 @@ void DrawWallPass(const Maze& maze, const WallPass& pass) {
     for (int r : pass.order) {
         const WallRun& run = pass.runs[r];
         if (previous != nullptr && previous->texture == run.texture) {
-            glBindTexture(GL_TEXTURE_2D, 0);
+            BindTexture(0);
         }
         for (int i = run.first; i < run.last; ++i) {
             const WallFace& f = pass.faces[i];
@@ -29,7 +27,7 @@ void DrawWallPass(const Maze& maze, const WallPass& pass) {
 
 void drawWallFace(const Maze& maze, const Vec3& corner, const Vec3& edge1, const Vec3& edge2,
                   const PlaneStyle& style, const Vec3& normal) {
-    EmitNormal(normal);
-    glColor3ub(style.red, style.green, style.blue);
+    SetNormal(normal);
+    SetColourBytes(style.red, style.green, style.blue);
     DrawQuad(corner, edge1, edge2, maze.textures()[style.textureIndex]);
 }

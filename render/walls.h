@@ -6,11 +6,11 @@
 #include "render/view.h"
 #include "render/wall_pass.h"
 
-// The view of the matrices OpenGL holds now.
+// The view of the matrices being drawn with.
 View CurrentView();
 
 // Draws a planned pass: its runs in order, every face with drawWallFace, and nothing bound
-// in between two runs with one texture, so that OpenGL keeps them in separate draws.
+// in between two runs with one texture, so that the desktop's OpenGL keeps them in separate draws.
 void DrawWallPass(const Maze& maze, const WallPass& pass);
 
 // Normal, plane colour, then the quad with the plane's texture.

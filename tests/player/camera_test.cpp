@@ -8,7 +8,7 @@
 #include "platform/video.h"
 #include "player/camera_bob.h"
 #include "player/player.h"
-#include "render/matrices.h"
+#include "platform/matrices.h"
 #include "tests/support/display.h"
 #include "tests/support/fixture.h"
 

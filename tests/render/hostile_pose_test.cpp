@@ -9,7 +9,7 @@
 #include <random>
 
 #include "platform/video.h"
-#include "render/matrices.h"
+#include "platform/matrices.h"
 #include "render/visible_range.h"
 #include "render/wall_pass.h"
 #include "tests/support/fixture.h"

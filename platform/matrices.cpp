@@ -1,4 +1,4 @@
-#include "render/matrices.h"
+#include "platform/matrices.h"
 
 #include <cmath>
 #include <numbers>
