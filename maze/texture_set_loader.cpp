@@ -1,7 +1,7 @@
 #include "maze/texture_set_loader.h"
 
 #include "maze/texture_files.h"
-#include "platform/image.h"
+#include "platform/texture.h"
 
 TextureSet loadTextureSet() {
     const TextureFileList files = FindTextureFiles("./textures/");

@@ -4,24 +4,10 @@
 
 #include <cstdint>
 
-#include "platform/texture.h"
+#include "platform/texture.h"  // the textures made from the files
 
-// BMP files become OpenGL textures. Surfaces made here are freed here; texture names are
-// never deleted. Texture functions need the GL context of InitVideo. A file that cannot be
-// loaded ends the program through FatalMissingFile: one that is not a regular file, or whose
-// header is not sound (bmp_check.h: no side above GL's largest texture), or that SDL cannot
-// decode.
-//
-// Alpha convention: a fourth byte of 255 marks a texel transparent (the alpha test discards
-// it), 0 opaque.
-
-// A mipmapped, repeating texture of the file, fourth byte 0 everywhere (drawn whole).
-TextureId LoadTexture(const char* path, int bitsPerPixel);
-
-// Like LoadTexture, with texels of exactly the key colour transparent. Without mipmapped the
-// minification filter is GL_NEAREST; mipmap levels are built either way.
-TextureId LoadKeyedTexture(const char* path, std::uint8_t keyRed, std::uint8_t keyGreen,
-                           std::uint8_t keyBlue, int mipmapped);
+// How the desktop reads BMP files into textures (texture.h), through SDL surfaces. Surfaces
+// made here are freed here.
 
 // A new surface of the given depth (24 or 32) holding the file's pixels as the bytes red,
 // green, blue (and 0 at 32 bits) in memory: the order OpenGL reads. Its format still names
@@ -52,7 +38,3 @@ void PutPixel(SDL_Surface* surface, int x, int y, std::uint32_t pixel);
 
 void LockIfNeeded(SDL_Surface* surface);
 void UnlockIfNeeded(SDL_Surface* surface);
-
-// Prints "Erreur : Le fichier <path> requis n'existe pas !!" on standard output, shuts SDL
-// down and exits with status -1.
-[[noreturn]] void FatalMissingFile(const char* path);

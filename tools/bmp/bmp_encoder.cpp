@@ -32,7 +32,7 @@ std::vector<BmpColour> PaletteOf(const BmpPicture& picture, int bits) {
     std::vector<BmpColour> palette;
     if (bits <= 8) {
         for (const BmpColour& c : picture.pixels) {
-            if (std::ranges::find(palette, c) == palette.end()) {
+            if (std::find(palette.begin(), palette.end(), c) == palette.end()) {
                 palette.push_back(c);
             }
         }
@@ -45,7 +45,7 @@ std::vector<BmpColour> PaletteOf(const BmpPicture& picture, int bits) {
 
 std::uint32_t PixelValue(BmpColour c, const BmpFormat& f, const std::vector<BmpColour>& palette) {
     if (f.bitsPerPixel <= 8) {
-        return static_cast<std::uint32_t>(std::ranges::find(palette, c) - palette.begin());
+        return static_cast<std::uint32_t>(std::find(palette.begin(), palette.end(), c) - palette.begin());
     }
     if (f.bitsPerPixel == 16) {
         return f.compression == BmpCompression::BitFields

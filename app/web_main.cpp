@@ -1,0 +1,58 @@
+// Orrindel in a web page: the desktop's start-up, then one frame step per browser frame.
+#include <emscripten/emscripten.h>
+
+#include <ctime>
+#include <memory>
+
+#include "app/game.h"
+#include "maze/random.h"
+#include "maze/texture_set_loader.h"
+#include "menu/menu_page.h"
+#include "overlay/text_layout.h"
+#include "platform/texture.h"
+#include "platform/video.h"
+#include "platform/web/input.h"
+#include "platform/web/page.h"
+#include "tools/textures/write_textures.h"
+
+namespace {
+
+// What the steps share; it lives until the page is closed.
+struct PageGame {
+    std::unique_ptr<MenuPage> menu;
+    TextureSet wallTextures;
+    std::unique_ptr<Game> game;
+};
+
+PageGame page;
+
+void Step() {
+    // Escape may never reach the page while the pointer is locked or the game full screen:
+    // losing either while playing opens the menu instead.
+    SetLossOpensMenu(page.game->phase() == Phase::Playing && page.menu->visible == 0);
+    if (page.game->step() == Phase::Quit) {
+        page.menu->DestroyTree();
+        ShowEnded();
+        StopGame();
+    }
+}
+
+}  // namespace
+
+int main() {
+    SeedRandom(static_cast<unsigned>(std::time(nullptr)));
+    InitVideo(800, 600, 32, 1);
+    ListenToPage();
+    // The wall textures are drawn here rather than downloaded: the page fetches only the
+    // font sheet (page/page.js), and loads all of them as the desktop does.
+    if (!art::WriteTextures("./textures")) {
+        FatalMissingFile("./textures/t1.bmp");
+    }
+    const TextureId font = LoadKeyedTexture(kFontSheetPath, 0, 0, 0, 1);
+    page.wallTextures = loadTextureSet();
+    page.menu = BuildMenu();
+    page.menu->SetVisible(1);  // the first maze is shown behind the open menu
+    page.game = std::make_unique<Game>(*page.menu, font, page.wallTextures, 11);
+    emscripten_set_main_loop(Step, 0, EM_FALSE);
+    return 0;
+}

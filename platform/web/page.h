@@ -1,0 +1,14 @@
+#pragma once
+
+// What the game tells the page around it (page/page.js).
+
+// Replaces the canvas by a message saying that the game cannot go on, with the game's own
+// line where there is one (nullptr otherwise). kind names the failure for the page's words:
+// "webgl" (no WebGL 2) or "file" (a data file that is missing or damaged).
+void ShowFailure(const char* kind, const char* line);
+
+// Quit was chosen: the page says that the game has ended and offers to start it again.
+void ShowEnded();
+
+// Stops the frame steps and ends the program without tearing the page down.
+[[noreturn]] void StopGame();

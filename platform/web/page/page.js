@@ -1,0 +1,145 @@
+// The page around the game: loads its files with a progress line, hands the font sheet to
+// the game's file system, and says in a player's words what went wrong or that the game
+// has ended. The file names carry a hash of their contents (files, in index.html), so a
+// cache never mixes two versions.
+'use strict';
+
+(() => {
+  const files = JSON.parse(document.getElementById('files').textContent);
+  const canvas = document.getElementById('canvas');
+  const note = document.getElementById('note');
+
+  function say(lines, button) {
+    canvas.hidden = true;
+    note.replaceChildren(...lines.map((text) => {
+      const p = document.createElement('p');
+      p.textContent = text;
+      return p;
+    }));
+    if (button) {
+      const b = document.createElement('button');
+      b.textContent = button.label;
+      b.addEventListener('click', button.action);
+      note.append(b);
+    }
+    note.hidden = false;
+  }
+
+  const restart = { label: 'Play again', action: () => location.reload() };
+  let failed = false;
+  function fail(lines) {
+    failed = true;
+    say(lines, { label: 'Try again', action: () => location.reload() });
+  }
+
+  async function fetchAll(names, progress) {
+    const sizes = new Map();
+    const loaded = new Map();
+    const report = () => {
+      let done = 0;
+      let total = 0;
+      for (const n of names) {
+        done += loaded.get(n) ?? 0;
+        total += sizes.get(n) ?? 0;
+      }
+      progress(done, total);
+    };
+    return Promise.all(names.map(async (name) => {
+      const response = await fetch(files[name]);
+      if (!response.ok) {
+        throw new Error(`${files[name]}: ${response.status} ${response.statusText}`.trim());
+      }
+      sizes.set(name, Number(response.headers.get('Content-Length')) || 0);
+      const reader = response.body.getReader();
+      const chunks = [];
+      let length = 0;
+      for (;;) {
+        const { done, value } = await reader.read();
+        if (done) break;
+        chunks.push(value);
+        length += value.length;
+        loaded.set(name, length);
+        report();
+      }
+      const bytes = new Uint8Array(length);
+      let at = 0;
+      for (const c of chunks) {
+        bytes.set(c, at);
+        at += c.length;
+      }
+      return bytes;
+    }));
+  }
+
+  function loadScript(src) {
+    return new Promise((resolve, reject) => {
+      const script = document.createElement('script');
+      script.src = src;
+      script.onload = resolve;
+      script.onerror = () => reject(new Error(`${src} did not load`));
+      document.body.append(script);
+    });
+  }
+
+  async function start() {
+    if (!document.createElement('canvas').getContext('webgl2')) {
+      fail(['Orrindel cannot run in this browser: it draws with WebGL 2, which is missing ' +
+            'or switched off here.']);
+      return;
+    }
+    say(['Loading Orrindel…']);
+    let wasm;
+    let font;
+    try {
+      [wasm, font] = await fetchAll(['orrindel.wasm', 'font.bmp'], (done, total) => {
+        const share = total > 0 ? ` ${Math.min(100, Math.round(100 * done / total))} %` : '';
+        say([`Loading Orrindel…${share}`]);
+      });
+    } catch (error) {
+      fail(['Orrindel could not load its files. Check the connection and try again.',
+            String(error.message)]);
+      return;
+    }
+    say(['Starting Orrindel…']);
+    window.Module = {
+      canvas,
+      wasmBinary: wasm,
+      locateFile: (name) => files[name] ?? name,
+      preRun: [() => {
+        Module.FS.mkdir('/textures');
+        Module.FS.writeFile('/textures/font.bmp', font);
+      }],
+      onRuntimeInitialized: () => {
+        if (!failed) {
+          note.hidden = true;
+          canvas.hidden = false;
+        }
+      },
+      print: (line) => console.log(line),
+      printErr: (line) => console.warn(line),
+      onAbort: (what) => fail(['Orrindel stopped on an error.', String(what)]),
+      orrShowFailure: (kind, line) => {
+        const words = kind === 'webgl'
+          ? 'Orrindel cannot draw in this browser: WebGL 2 did not start.'
+          : 'Orrindel cannot start: one of its files is missing or damaged.';
+        fail(line ? [words, line] : [words]);
+      },
+      orrShowEnded: () => say(['The game has ended.'], restart),
+    };
+    try {
+      await loadScript(files['orrindel.js']);
+    } catch (error) {
+      fail(['Orrindel could not load its files. Check the connection and try again.',
+            String(error.message)]);
+    }
+  }
+
+  // Phones and tablets: the game is flown with keys.
+  if (matchMedia('(any-pointer: fine)').matches || !('ontouchstart' in window)) {
+    start();
+  } else {
+    say(['Orrindel needs a keyboard (and a mouse): it is flown with the arrow keys and ' +
+         'letters, which this device does not seem to have.'],
+        { label: 'Play anyway', action: start });
+  }
+})();

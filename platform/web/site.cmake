@@ -1,0 +1,36 @@
+# cmake -P site.cmake: assembles the page's folder SITE from the built game (GAME_JS, GAME_WASM),
+# the font sheet (FONT), the icon (ICON), the page (PAGE_DIR) and the copyright file
+# (COPYRIGHT). Every file but index.html is named after a hash of its contents.
+foreach(input GAME_JS GAME_WASM FONT ICON PAGE_DIR COPYRIGHT SITE)
+    if(NOT DEFINED ${input})
+        message(FATAL_ERROR "site.cmake: ${input} is not given")
+    endif()
+endforeach()
+file(REMOVE_RECURSE ${SITE})
+file(MAKE_DIRECTORY ${SITE})
+
+# Copies path into the folder as stem-HASH.extension and names it in the files table.
+set(table "")
+function(ship key path)
+    file(SHA256 ${path} hash)
+    string(SUBSTRING ${hash} 0 12 hash)
+    get_filename_component(stem ${key} NAME_WLE)
+    get_filename_component(extension ${key} LAST_EXT)
+    set(name ${stem}-${hash}${extension})
+    configure_file(${path} ${SITE}/${name} COPYONLY)
+    set(shipped ${name} PARENT_SCOPE)
+endfunction()
+
+ship(orrindel.js ${GAME_JS})
+string(APPEND table "\"orrindel.js\": \"${shipped}\"")
+ship(orrindel.wasm ${GAME_WASM})
+string(APPEND table ", \"orrindel.wasm\": \"${shipped}\"")
+ship(font.bmp ${FONT})
+string(APPEND table ", \"font.bmp\": \"${shipped}\"")
+ship(icon.png ${ICON})
+set(ICON ${shipped})
+ship(page.js ${PAGE_DIR}/page.js)
+set(PAGE ${shipped})
+set(FILES "{${table}}")
+configure_file(${PAGE_DIR}/index.html.in ${SITE}/index.html @ONLY)
+configure_file(${COPYRIGHT} ${SITE}/copyright.txt COPYONLY)
