@@ -30,7 +30,13 @@ void Step() {
     // Escape may never reach the page while the pointer is locked or the game full screen:
     // losing either while playing opens the menu instead.
     SetLossOpensMenu(page.game->phase() == Phase::Playing && page.menu->visible == 0);
-    if (page.game->step() == Phase::Quit) {
+    const Phase before = page.game->phase();
+    Phase next = page.game->step();
+    // Return on the end screen presents nothing: the new maze's first frame follows at once.
+    if (before == Phase::EndScreen && next == Phase::MazeChosen) {
+        next = page.game->step();
+    }
+    if (next == Phase::Quit) {
         page.menu->DestroyTree();
         ShowEnded();
         StopGame();

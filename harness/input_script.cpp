@@ -1,5 +1,6 @@
 #include "harness/input_script.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -14,6 +15,10 @@ void InputScript::up(long frame, int sym) {
     lines_.push_back(std::to_string(frame) + " up " + std::to_string(sym));
 }
 
+void InputScript::pointerLost(long frame) {
+    lines_.push_back(std::to_string(frame) + " pointer-lost");
+}
+
 void InputScript::motion(long frame, int dx, int dy) {
     lines_.push_back(std::to_string(frame) + " motion " + std::to_string(dx) + " " +
                      std::to_string(dy));
@@ -26,8 +31,14 @@ long InputScript::tap(long frame, int sym) {
 }
 
 void InputScript::write(const std::string& path) const {
+    // Replayed in file order, frame by frame: lines added out of frame order keep their
+    // order within a frame.
+    std::vector<std::string> lines = lines_;
+    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+        return std::stol(a) < std::stol(b);
+    });
     std::ofstream out(path);
-    for (const std::string& line : lines_) {
+    for (const std::string& line : lines) {
         out << line << '\n';
     }
 }

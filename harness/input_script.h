@@ -10,6 +10,8 @@ class InputScript {
     void down(long frame, int sym);
     void up(long frame, int sym);
     void motion(long frame, int dx, int dy);
+    // The page's test only, which hands the desktop an Escape tap in its place.
+    void pointerLost(long frame);
     // Press in one frame, release in the next; returns the first frame free after it.
     long tap(long frame, int sym);
     void write(const std::string& path) const;

@@ -7,6 +7,9 @@
 //   ORRINDEL_INPUT_SCRIPT=F   lines "FRAME down SYM", "FRAME up SYM", "FRAME motion DX DY":
 //                             pushed into SDL's queue at the first poll after FRAME swaps.
 //   ORRINDEL_SHIM_LOG=F       one line per swap: "swap N MONOTONIC_US TEXTURES".
+//   ORRINDEL_DUMP_FRAMES=D N...  the frames presented by swaps N... (numbers from 1, rising,
+//                             space-separated after the folder) as D/frame-N.ppm, read back
+//                             before the swap: exactly what was presented.
 // It also keeps the GL driver loaded when SDL shuts down, so that the leak check can name what
 // the driver keeps.
 #include <GL/gl.h>
@@ -17,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "harness/keep_gl_driver.h"
@@ -57,6 +61,10 @@ struct Shim {
     std::vector<ScriptEvent> script;
     std::size_t nextEvent = 0;
     FILE* log = nullptr;
+    // From ORRINDEL_DUMP_FRAMES: the folder, and the frame numbers not dumped yet.
+    const char* dumpSpec = nullptr;
+    const char* dumpNext = nullptr;
+    long dumpAt = -1;  // the next frame to dump; -1 when there is none
 };
 
 Shim shim;
@@ -97,6 +105,14 @@ void LoadScript(const char* path) {
     std::fclose(in);
 }
 
+// Reads the next frame number of ORRINDEL_DUMP_FRAMES into dumpAt.
+void NextDump() {
+    char* end = nullptr;
+    const long n = shim.dumpNext != nullptr ? std::strtol(shim.dumpNext, &end, 10) : 0;
+    shim.dumpAt = end != shim.dumpNext && end != nullptr ? n : -1;
+    shim.dumpNext = end;
+}
+
 void Init() {
     if (shim.ready) {
         return;
@@ -121,6 +137,40 @@ void Init() {
     if (const char* path = std::getenv("ORRINDEL_SHIM_LOG")) {
         shim.log = std::fopen(path, "w");
     }
+    if (const char* dump = std::getenv("ORRINDEL_DUMP_FRAMES")) {
+        shim.dumpSpec = dump;
+        shim.dumpNext = std::strchr(dump, ' ');
+        NextDump();
+    }
+}
+
+// The back buffer as a binary PPM, top row first.
+void DumpFrame(long number) {
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const int w = viewport[2];
+    const int h = viewport[3];
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(w) * h * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    // Named once whole: a reader waiting for the file never sees half of it.
+    const char* spec = shim.dumpSpec;
+    const std::string dir(spec, std::strchr(spec, ' '));
+    const std::string path = dir + "/frame-" + std::to_string(number) + ".ppm";
+    const std::string part = path + ".part";
+    FILE* out = std::fopen(part.c_str(), "wb");
+    if (out == nullptr) {
+        std::fprintf(stderr, "play shim: cannot write %s\n", path.c_str());
+        std::exit(3);
+    }
+    std::fprintf(out, "P6\n%d %d\n255\n", w, h);
+    for (int y = h - 1; y >= 0; --y) {
+        std::fwrite(&rgb[static_cast<std::size_t>(y) * w * 3], 1, static_cast<std::size_t>(w) * 3,
+                    out);
+    }
+    std::fclose(out);
+    std::rename(part.c_str(), path.c_str());
 }
 
 long MonotonicUs() {
@@ -158,6 +208,10 @@ Uint32 SDL_GetTicks(void) {
 
 void SDL_GL_SwapBuffers(void) {
     Init();
+    if (shim.dumpAt == shim.swaps + 1) {
+        DumpFrame(shim.dumpAt);
+        NextDump();
+    }
     shim.real.swapBuffers();
     ++shim.swaps;
     if (shim.frameMs >= 0) {

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 
 #include "harness/game_process.h"
 #include "harness/input_script.h"
@@ -16,7 +15,7 @@
 #include "platform/video.h"
 #include "player/player.h"
 #include "tests/app/sdl_library.h"
-#include "tests/player/autopilot.h"
+#include "tests/player/flight.h"
 #include "tests/support/display.h"
 #include "tests/support/screen.h"
 
@@ -29,41 +28,6 @@ constexpr int kFrameMs = 15;
 TextureSet BuildTextureSet() {
     const TextureFileList files = FindTextureFiles(BuildDir() + "/textures/");
     return {std::vector<TextureId>(files.paths.size(), 1), files.tintedCount};
-}
-
-// Flies a shadow player from the start to the exit, one update per frame from firstFrame
-// on, and writes the pilot's key changes into the script. Returns the winning frame.
-long FlyToExit(const Maze& maze, InputScript& script, long firstFrame) {
-    Player player(maze, Pose());
-    Autopilot pilot(maze);
-    std::set<int> held;
-    for (long frame = firstFrame; frame < firstFrame + 20000; ++frame) {
-        const PilotInput input = pilot.decide(player.pose(), kFrameMs);
-        const std::set<int> wanted(input.keys.begin(), input.keys.end());
-        for (int sym : held) {
-            if (!wanted.count(sym)) {
-                script.up(frame, sym);
-            }
-        }
-        for (int sym : wanted) {
-            if (!held.count(sym)) {
-                script.down(frame, sym);
-            }
-        }
-        if (input.mouseDX != 0 || input.mouseDY != 0) {
-            script.motion(frame, input.mouseDX, input.mouseDY);
-        }
-        held = wanted;
-        ApplyPilotInput(input);
-        videoState.lastSwapMs = kFrameMs;
-        if (player.update()) {
-            for (int sym : held) {  // let go while the end screen waits
-                script.up(frame + 1, sym);
-            }
-            return frame;
-        }
-    }
-    return -1;
 }
 
 bool EndScreenShown(const std::vector<std::uint8_t>& shot) {
@@ -94,14 +58,14 @@ TEST_P(WinPath, WinEndScreenFiveMazeAndQuit) {
     const Maze first(11, 11, 11, textures);
     InputScript script;
     script.tap(3, key::Escape);  // close the menu: play starts in that frame
-    const long firstWin = FlyToExit(first, script, 3);
+    const long firstWin = FlyToExit(first, script, 3, kFrameMs);
     ASSERT_GT(firstWin, 0);
     for (long frame = 0; frame <= firstWin; ++frame) {
         Random();  // the marker's draw of every frame
     }
     // A new maze polls first after the end screen's swap; the pilot takes over a frame later.
     const Maze second(5, 5, 5, textures);
-    const long secondWin = FlyToExit(second, script, firstWin + 2);
+    const long secondWin = FlyToExit(second, script, firstWin + 2, kFrameMs);
     ASSERT_GT(secondWin, 0);
     const TempDir files;
     const std::string log = files.file("log");

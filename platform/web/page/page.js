@@ -92,6 +92,7 @@
     let font;
     try {
       [wasm, font] = await fetchAll(['orrindel.wasm', 'font.bmp'], (done, total) => {
+        if (failed) return;  // the other file may still be arriving
         const share = total > 0 ? ` ${Math.min(100, Math.round(100 * done / total))} %` : '';
         say([`Loading Orrindel…${share}`]);
       });

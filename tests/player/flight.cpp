@@ -1,0 +1,40 @@
+#include "tests/player/flight.h"
+
+#include <set>
+
+#include "platform/video.h"
+#include "player/player.h"
+#include "tests/player/autopilot.h"
+
+long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frameMs) {
+    Player player(maze, Pose());
+    Autopilot pilot(maze);
+    std::set<int> held;
+    for (long frame = firstFrame; frame < firstFrame + 20000; ++frame) {
+        const PilotInput input = pilot.decide(player.pose(), frameMs);
+        const std::set<int> wanted(input.keys.begin(), input.keys.end());
+        for (int sym : held) {
+            if (!wanted.count(sym)) {
+                script.up(frame, sym);
+            }
+        }
+        for (int sym : wanted) {
+            if (!held.count(sym)) {
+                script.down(frame, sym);
+            }
+        }
+        if (input.mouseDX != 0 || input.mouseDY != 0) {
+            script.motion(frame, input.mouseDX, input.mouseDY);
+        }
+        held = wanted;
+        ApplyPilotInput(input);
+        videoState.lastSwapMs = static_cast<std::uint32_t>(frameMs);
+        if (player.update()) {
+            for (int sym : held) {  // let go while the end screen waits
+                script.up(frame + 1, sym);
+            }
+            return frame;
+        }
+    }
+    return -1;
+}

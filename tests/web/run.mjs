@@ -1,0 +1,228 @@
+// The browser test: the built page in Debian's headless Chromium, played with real held keys
+// and mouse input, each frame run by the page's own clock, which the test holds. One play
+// script (web-scenario) drives the page and the desktop game of the same seed; their frames
+// must match. Then the page's own paths: Quit, a missing and a damaged data file.
+//
+// node tests/web/run.mjs SITE BUILD: SITE is the page's folder, BUILD the desktop test build.
+import { chromium } from 'playwright-core';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+
+const [site, build] = process.argv.slice(2).map((p) => path.resolve(p));
+const here = path.dirname(new URL(import.meta.url).pathname);
+const seed = 1700000051;
+const frameMs = 16;
+// At most this share of the pixels may differ from the desktop's by more than 24 levels.
+const maxShare = 0.05;
+const maxLevels = 24;
+
+const keyNames = { 13: 'Enter', 27: 'Escape', 273: 'ArrowUp', 274: 'ArrowDown',
+                   275: 'ArrowRight', 276: 'ArrowLeft' };
+const keyName = (sym) => keyNames[sym] ?? String.fromCharCode(sym);
+
+function serve(root) {
+  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                  '.png': 'image/png', '.txt': 'text/plain' };
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    const file = path.join(root, path.normalize(name === '/' ? '/index.html' : name));
+    fs.readFile(file, (error, data) => {
+      if (error) {
+        response.writeHead(404).end();
+        return;
+      }
+      response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
+      response.end(data);
+    });
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+}
+
+// "P6" pictures as { width, height, rgb }.
+function readPpm(bytes) {
+  const header = bytes.subarray(0, 64).toString('latin1').match(/^P6\s+(\d+)\s+(\d+)\s+255\s/);
+  assert.ok(header, 'not a binary PPM');
+  return { width: Number(header[1]), height: Number(header[2]),
+           rgb: bytes.subarray(header[0].length) };
+}
+
+function pngToPicture(png) {
+  return readPpm(execFileSync('convert', ['png:-', 'ppm:-'], { input: png, maxBuffer: 1 << 24 }));
+}
+
+function compare(page, desktop) {
+  assert.equal(page.width, desktop.width);
+  assert.equal(page.height, desktop.height);
+  let over = 0;
+  let sum = 0;
+  let worst = 0;
+  for (let i = 0; i < page.rgb.length; i += 3) {
+    let d = 0;
+    for (let c = 0; c < 3; ++c) {
+      d = Math.max(d, Math.abs(page.rgb[i + c] - desktop.rgb[i + c]));
+    }
+    sum += d;
+    worst = Math.max(worst, d);
+    if (d > maxLevels) ++over;
+  }
+  const pixels = page.rgb.length / 3;
+  return { share: over / pixels, mean: sum / pixels, worst };
+}
+
+// The play script, the frames to compare and how many frames the run presents.
+function scenario(dir) {
+  const file = path.join(dir, 'scenario');
+  const out = execFileSync(path.join(build, 'tests/web/web-scenario'),
+                           [String(seed), path.join(build, 'textures'), file]).toString();
+  const events = fs.readFileSync(file, 'utf8').trim().split('\n').map((line) => {
+    const [frame, kind, a, b] = line.split(' ');
+    return { frame: Number(frame), kind, a: Number(a), b: Number(b) };
+  });
+  // The desktop has no pointer to lose: Escape stands for it.
+  fs.writeFileSync(path.join(dir, 'desktop'), events.map((e) =>
+    e.kind === 'pointer-lost' ? `${e.frame} down 27\n${e.frame} up 27\n`
+                              : `${e.frame} ${e.kind} ${e.kind === 'motion' ? `${e.a} ${e.b}` : e.a}\n`).join(''));
+  return { events,
+           compared: out.match(/^compare (.*)$/m)[1].split(' ').map(Number),
+           frames: Number(out.match(/^frames (\d+)$/m)[1]) };
+}
+
+function desktopFrames(dir, frames) {
+  execFileSync(path.join(here, 'desktop-run'),
+               [build, String(seed), path.join(dir, 'desktop'), dir, ...frames.map(String)],
+               { stdio: ['ignore', 'inherit', 'inherit'] });
+  return new Map(frames.map((n) => [n, readPpm(fs.readFileSync(path.join(dir, `frame-${n}.ppm`)))]));
+}
+
+// A page whose clock stands still at the seed's second until the test runs it, with a count
+// of the frames it presents (each begins with one clear).
+async function openPage(browser, url, errors, route) {
+  const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
+  page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(`console: ${message.text()}`);
+  });
+  if (route) await page.route(route.pattern, route.handler);
+  await page.addInitScript(() => {
+    window.presentedFrames = 0;
+    const clear = WebGL2RenderingContext.prototype.clear;
+    WebGL2RenderingContext.prototype.clear = function (mask) {
+      window.presentedFrames += 1;
+      return clear.call(this, mask);
+    };
+  });
+  await page.clock.install({ time: seed * 1000 });
+  await page.clock.pauseAt(seed * 1000 + 512);
+  await page.goto(url);
+  return page;
+}
+
+const presented = (page) => page.evaluate(() => window.presentedFrames);
+
+// The page's note once it says what pattern matches (or what it says after ten seconds).
+async function note(page, pattern) {
+  let text = '';
+  for (let waited = 0; waited < 10000; waited += 50) {
+    text = await page.locator('#note').innerText();
+    if (pattern.test(text) && await page.locator('#note').isVisible()) break;
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return text;
+}
+
+async function playScenario(browser, url, plan, desktop, errors) {
+  const page = await openPage(browser, url, errors);
+  await page.waitForSelector('#canvas:not([hidden])');
+  // The click that takes the pointer for mouse look, while the menu is open.
+  const mouse = { x: 400, y: 300 };
+  await page.mouse.click(mouse.x, mouse.y);
+  await page.waitForFunction(() => document.pointerLockElement !== null, null, { polling: 10 });
+  let next = 0;
+  for (let frame = 0; frame < plan.frames; ++frame) {
+    for (; next < plan.events.length && plan.events[next].frame === frame; ++next) {
+      const e = plan.events[next];
+      if (e.kind === 'down') {
+        await page.keyboard.down(keyName(e.a));
+      } else if (e.kind === 'up') {
+        await page.keyboard.up(keyName(e.a));
+      } else if (e.kind === 'motion') {
+        mouse.x += e.a;
+        mouse.y += e.b;
+        await page.mouse.move(mouse.x, mouse.y);
+      } else if (e.kind === 'pointer-lost') {
+        await page.evaluate(() => new Promise((resolve) => {
+          document.addEventListener('pointerlockchange', resolve, { once: true });
+          document.exitPointerLock();
+        }));
+      }
+    }
+    // Steps that present nothing (the end screen's) go on until one does.
+    for (let steps = 0; (await presented(page)) === frame && steps < 10; ++steps) {
+      await page.clock.runFor(frameMs);
+    }
+    assert.equal(await presented(page), frame + 1, `frame ${frame + 1} was not presented`);
+    if (desktop.has(frame + 1)) {
+      const png = await page.screenshot();
+      if (process.env.ORRINDEL_WEB_SHOTS) fs.writeFileSync(path.join(process.env.ORRINDEL_WEB_SHOTS, `page-${frame + 1}.png`), png);
+      const shot = pngToPicture(png);
+      const d = compare(shot, desktop.get(frame + 1));
+      console.log(`frame ${frame + 1}: ${(100 * d.share).toFixed(2)} % of the pixels differ ` +
+                  `by more than ${maxLevels} levels; mean difference ${d.mean.toFixed(2)}, ` +
+                  `worst ${d.worst}`);
+      assert.ok(d.share <= maxShare, `frame ${frame + 1} differs from the desktop's`);
+    }
+  }
+  // The last Return chose Quit: the next step ends the game.
+  await page.clock.runFor(frameMs);
+  assert.match(await note(page, /ended/), /The game has ended/);
+  // Play again starts the game anew.
+  await page.getByRole('button', { name: 'Play again' }).click();
+  await page.waitForSelector('#canvas:not([hidden])');
+  await page.close();
+}
+
+async function failurePaths(browser, url, errors) {
+  // A data file that does not arrive.
+  const missing = [];
+  let page = await openPage(browser, url, missing,
+                            { pattern: '**/font-*.bmp', handler: (r) => r.fulfill({ status: 404 }) });
+  const notLoaded = /could not load its files[\s\S]*font-\w+\.bmp: 404/;
+  assert.match(await note(page, notLoaded), notLoaded);
+  assert.ok(missing.every((e) => /404/.test(e)), missing.join('\n'));
+  await page.close();
+  // A data file that arrives broken: the game's own message.
+  page = await openPage(browser, url, errors, {
+    pattern: '**/font-*.bmp',
+    handler: (r) => r.fulfill({ status: 200, body: Buffer.from('BM not a picture') }) });
+  await page.clock.runFor(frameMs);
+  const damaged = /missing or damaged[\s\S]*Erreur : Le fichier \.\/textures\/font\.bmp requis n'existe pas !!/;
+  assert.match(await note(page, damaged), damaged);
+  await page.close();
+}
+
+const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'orrindel-web-'));
+const server = await serve(site);
+const url = `http://127.0.0.1:${server.address().port}/`;
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--headless', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+});
+const errors = [];
+try {
+  const plan = scenario(dir);
+  const desktop = desktopFrames(dir, plan.compared);
+  await playScenario(browser, url, plan, desktop, errors).catch((error) => {
+    throw new Error(`${error.message}\n${errors.join('\n')}`);
+  });
+  await failurePaths(browser, url, errors);
+  assert.deepEqual(errors, [], 'errors on the page');
+  console.log('browser test: passed');
+} finally {
+  await browser.close();
+  server.close();
+  fs.rmSync(dir, { recursive: true, force: true });
+}
