@@ -48,16 +48,17 @@ int main(int argc, char** argv) {
     QuickTap(script, 4, key::Up);
     QuickTap(script, 6, key::Escape);
     compare.push_back(7);  // the menu closed
-    script.down(8, key::I);
-    script.down(8, key::Left);
-    script.motion(20, 60, -30);
-    script.up(30, key::I);
-    script.up(38, key::Left);
-    compare.push_back(45);  // flown forward, turned by keys and mouse
-    script.pointerLost(50);
-    compare.push_back(51);  // the menu open again
-    script.tap(54, key::Escape);
-    const long firstPoll = ChooseSizeThroughMenu(script, 58, 5);
+    // A quarter turn by key down a long corridor into the fog, a look by mouse, a flight.
+    script.down(8, key::Right);
+    script.up(66, key::Right);
+    script.motion(70, 12, -6);
+    script.down(72, key::I);
+    script.up(90, key::I);
+    compare.push_back(120);
+    script.pointerLost(124);
+    compare.push_back(125);  // the menu open again
+    script.tap(128, key::Escape);
+    const long firstPoll = ChooseSizeThroughMenu(script, 132, 5);
     for (long frame = 0; frame < firstPoll; ++frame) {
         Random();  // the marker's draw of every frame presented before the 5 maze is built
     }
