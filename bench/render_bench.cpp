@@ -30,6 +30,7 @@
 #include "maze/maze.h"
 #include "maze/random.h"
 #include "maze/texture_set_loader.h"
+#include "platform/draw.h"
 #include "platform/video.h"
 #include "player/player.h"
 #include "render/quad.h"
