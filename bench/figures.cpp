@@ -1,6 +1,7 @@
 #include "bench/figures.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <utility>
@@ -49,4 +50,10 @@ double MedianSample(const std::string& series) {
     }
     const double upper = values[middle];
     return (upper + *std::max_element(values.begin(), values.begin() + middle)) / 2;
+}
+
+double Percentile(std::vector<double> values, double p) {
+    std::sort(values.begin(), values.end());
+    const std::size_t rank = static_cast<std::size_t>(std::ceil(p * values.size()));
+    return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
 }

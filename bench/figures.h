@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Summary figures of a benchmark program. After its own output a program prints the marker
 // line and then one "name: value unit" line per figure; scripts/bench collects those lines
@@ -14,3 +15,6 @@ void PrintFigures();
 void RecordSample(const std::string& series, double value);
 bool HasSamples(const std::string& series);
 double MedianSample(const std::string& series);
+
+// The nearest-rank percentile p (0 < p <= 1) of values, which must not be empty.
+double Percentile(std::vector<double> values, double p);

@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "bench/figures.h"
+#include "bench/flight.h"
 #include "harness/frame.h"
 #include "harness/looking.h"
 #include "harness/reference_scene.h"
@@ -40,13 +40,6 @@
 #include "render/walls.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-struct Shot {
-    const Maze* maze;
-    Pose pose;
-};
 
 struct World {
     std::unique_ptr<Maze> large;  // 39 x 39 x 39
@@ -67,58 +60,6 @@ std::vector<double> frameMs, frameCpuMs;          // the game's frames
 std::vector<double> referenceMs, referenceCpuMs;  // the reference's, of the same poses
 std::vector<double> floorMs, floorCpuMs;
 std::vector<double> emptyMs;
-
-Vec3 CellCentre(const Maze& maze, int x, int y, int z) {
-    const double s = maze.cellSize();
-    return {(x + 0.5) * s, (y + 0.5) * s, (z + 0.5) * s};
-}
-
-// The open cell with the longest straight view along -z: the deepest look into the fog.
-Pose LongestCorridor(const Maze& maze) {
-    int best = -1;
-    Vec3 eye;
-    for (int x = 1; x < maze.sizeX() - 1; ++x) {
-        for (int y = 1; y < maze.sizeY() - 1; ++y) {
-            for (int z = maze.sizeZ() - 2; z > 0; --z) {
-                int run = 0;
-                while (!maze.isWall(x, y, z - run)) {
-                    ++run;
-                }
-                if (run > best) {
-                    best = run;
-                    eye = CellCentre(maze, x, y, z);
-                }
-            }
-        }
-    }
-    return Looking(eye, {0, 0, -1});
-}
-
-// The middle room of the large maze turning all the way round at three pitches, diagonals
-// included; the two start rooms; the exit seen from the room before it.
-std::vector<Shot> Flight(const Maze& large, const Maze& first) {
-    std::vector<Shot> flight;
-    const int m = large.sizeX() / 2 | 1;  // an odd index: a room, always open
-    const Vec3 middle = CellCentre(large, m, m, m);
-    for (double pitch : {-35.26, 0.0, 35.26}) {
-        for (int step = 0; step < 24; ++step) {
-            const double yaw = step * 15.0 * kPi / 180.0;
-            const double p = pitch * kPi / 180.0;
-            const Vec3 forward{std::cos(p) * std::sin(yaw), std::sin(p),
-                               -std::cos(p) * std::cos(yaw)};
-            flight.push_back({&large, Looking(middle, forward)});
-        }
-    }
-    Pose start;
-    start.position() = large.startPosition();
-    flight.push_back({&large, start});
-    start.position() = first.startPosition();
-    flight.push_back({&first, start});
-    const int e = large.sizeX() - 2;
-    flight.push_back({&large, Looking(CellCentre(large, e - 2, e, e), {1, 0, 0})});
-    flight.push_back({&large, LongestCorridor(large)});
-    return flight;
-}
 
 void DrawFrame(const Shot& shot, bool reference = false) {
     ApplyCamera(shot.pose);
@@ -161,12 +102,6 @@ double ProcessCpuMs() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double Percentile(std::vector<double> values, double p) {
-    std::sort(values.begin(), values.end());
-    const std::size_t rank = static_cast<std::size_t>(std::ceil(p * values.size()));
-    return values[std::min(values.size() - 1, rank == 0 ? 0 : rank - 1)];
 }
 
 // The game's frame times, p50 and p99, and how they compare with the reference's and the
