@@ -2,9 +2,10 @@
 // the desktop render benchmark's flight of poses (bench/flight.h) over the same two mazes,
 // and the floor, one full-screen textured, lit, fogged quad. A frame is timed from the camera
 // to a pixel read back after the frame's end, which waits for the drawing to be done; the
-// browser's frame callback would only say 60 Hz. One pose and one floor frame are timed per
-// browser frame, so both see the same load. The figures go to the console (bench/figures.h),
-// then the page's Module.orrBenchDone is called (index.html).
+// browser's frame callback would only say 60 Hz. One pose, one floor frame and one empty
+// frame (clear and read-back alone) are timed per browser frame, so all see the same load.
+// The figures go to the console (bench/figures.h), then the page's Module.orrBenchDone is
+// called (index.html).
 #include <emscripten/emscripten.h>
 #include <emscripten/heap.h>
 
@@ -47,7 +48,7 @@ struct Bench {
     std::vector<Shot> flight;
     WallPass pass;  // kept from frame to frame, as the play loop keeps it
     std::size_t frame = 0;
-    std::vector<double> frameMs, floorMs;
+    std::vector<double> frameMs, floorMs, emptyMs;
 };
 
 Bench bench;
@@ -88,6 +89,7 @@ void Report() {
     RecordFigure("web_frame_ms_p99", Percentile(bench.frameMs, 0.99), "ms");
     RecordFigure("web_floor_frame_ms_p50", floor, "ms");
     RecordFigure("web_vs_floor_p50", p50 / floor, "x");
+    RecordFigure("web_empty_frame_ms_p50", Percentile(bench.emptyMs, 0.50), "ms");
     PrintFigures();
 }
 
@@ -105,9 +107,11 @@ void Step() {
         draw(*shot.maze, shot.pose, bench.pass);
     });
     const double floorMs = TimeFrame(DrawFloor);
+    const double emptyMs = TimeFrame([] {});
     if (bench.frame >= poses) {
         bench.frameMs.push_back(frameMs);
         bench.floorMs.push_back(floorMs);
+        bench.emptyMs.push_back(emptyMs);
     }
     ++bench.frame;
 }
