@@ -6,8 +6,6 @@
 namespace art {
 namespace {
 
-int Wrap(int i, int n) { return ((i % n) + n) % n; }
-
 float Fade(float t) { return t * t * (3.0f - 2.0f * t); }
 
 float Lerp(float a, float b, float t) { return a + (b - a) * t; }

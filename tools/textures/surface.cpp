@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/textures/noise.h"
+
 namespace art {
 
 Rgb Mix(Rgb a, Rgb b, float t) {
@@ -12,9 +14,7 @@ Rgb Mix(Rgb a, Rgb b, float t) {
 Rgb Scale(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 
 float Surface::heightWrapped(int x, int y) const {
-    x = ((x % size) + size) % size;
-    y = ((y % size) + size) % size;
-    return height[static_cast<size_t>(y) * size + x];
+    return height[static_cast<size_t>(Wrap(y, size)) * size + Wrap(x, size)];
 }
 
 RgbImage Shade(const Surface& surface) {

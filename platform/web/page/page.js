@@ -88,24 +88,31 @@
       return;
     }
     say(['Loading Orrindel…']);
-    let wasm;
+    const loadFailed = (error) => {
+      if (!failed) {
+        fail(['Orrindel could not load its files. Check the connection and try again.',
+              String(error.message)]);
+      }
+    };
+    // The game's script loads while its data arrives; the runtime waits for both.
+    const data = fetchAll(['orrindel.wasm', 'font.bmp'], (done, total) => {
+      if (failed) return;  // the other file may still be arriving
+      const share = total > 0 ? ` ${Math.min(100, Math.round(100 * done / total))} %` : '';
+      say([`Loading Orrindel…${share}`]);
+    });
+    data.catch(loadFailed);
     let font;
-    try {
-      [wasm, font] = await fetchAll(['orrindel.wasm', 'font.bmp'], (done, total) => {
-        if (failed) return;  // the other file may still be arriving
-        const share = total > 0 ? ` ${Math.min(100, Math.round(100 * done / total))} %` : '';
-        say([`Loading Orrindel…${share}`]);
-      });
-    } catch (error) {
-      fail(['Orrindel could not load its files. Check the connection and try again.',
-            String(error.message)]);
-      return;
-    }
-    say(['Starting Orrindel…']);
     window.Module = {
       canvas,
-      wasmBinary: wasm,
       locateFile: (name) => files[name] ?? name,
+      instantiateWasm: (imports, receive) => {
+        data.then(([wasm, fontBytes]) => {
+          font = fontBytes;
+          say(['Starting Orrindel…']);
+          return WebAssembly.instantiate(wasm, imports);
+        }).then((result) => receive(result.instance, result.module), loadFailed);
+        return {};
+      },
       preRun: [() => {
         Module.FS.mkdir('/textures');
         Module.FS.writeFile('/textures/font.bmp', font);
@@ -127,12 +134,7 @@
       },
       orrShowEnded: () => say(['The game has ended.'], restart),
     };
-    try {
-      await loadScript(files['orrindel.js']);
-    } catch (error) {
-      fail(['Orrindel could not load its files. Check the connection and try again.',
-            String(error.message)]);
-    }
+    loadScript(files['orrindel.js']).catch(loadFailed);
   }
 
   // Phones and tablets: the game is flown with keys.
