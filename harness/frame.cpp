@@ -19,11 +19,6 @@ std::vector<std::uint8_t> ReadFrameRgb() {
     return frame;
 }
 
-Rgb PixelAt(const std::vector<std::uint8_t>& frame, int x, int y, int width) {
-    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-    return {frame[i], frame[i + 1], frame[i + 2]};
-}
-
 void SaveRgbPng(const std::string& path, const std::vector<std::uint8_t>& rgb, int width,
                 int height) {
     WritePng(path, width, height, 3, rgb.data());

@@ -25,23 +25,15 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-int RunQuiet(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str());
-}
-
 std::string RealPath(const std::string& path) {
     std::error_code error;
     const std::filesystem::path real = std::filesystem::canonical(path, error);
     return error ? std::string() : real.string();
 }
 
-struct LinkedVersion {
-    std::uint8_t major, minor, patch;
-};
-
-// What the loader finds for libSDL-1.2.so.0, and whether it is the compatibility library,
-// which counts its versions from 1.2.50.
-SdlLibrary LoaderSdl(std::string& path) {
+// The loader's libSDL-1.2.so.0, then the compatibility library where it is another one. The
+// compatibility library counts its versions from 1.2.50.
+std::vector<SdlLibrary> FindSdlLibraries() {
     void* sdl = dlopen("libSDL-1.2.so.0", RTLD_NOW | RTLD_LOCAL);
     if (sdl == nullptr) {
         std::fprintf(stderr, "no SDL 1.2 library: %s\n", dlerror());
@@ -49,17 +41,12 @@ SdlLibrary LoaderSdl(std::string& path) {
     }
     link_map* map = nullptr;
     dlinfo(sdl, RTLD_DI_LINKMAP, &map);
-    path = RealPath(map->l_name);
-    const auto version =
-        reinterpret_cast<const LinkedVersion* (*)()>(dlsym(sdl, "SDL_Linked_Version"))();
-    SdlLibrary library{version->patch >= 50 ? "compat" : "classic", ""};
+    const std::string loaderPath = RealPath(map->l_name);
+    // SDL_version: major, minor, patch.
+    const auto* version =
+        reinterpret_cast<const std::uint8_t* (*)()>(dlsym(sdl, "SDL_Linked_Version"))();
+    std::vector<SdlLibrary> found{{version[2] >= 50 ? "compat" : "classic", ""}};
     dlclose(sdl);
-    return library;
-}
-
-std::vector<SdlLibrary> FindSdlLibraries() {
-    std::string loaderPath;
-    std::vector<SdlLibrary> found{LoaderSdl(loaderPath)};
     const std::string compat = RealPath(ORRINDEL_COMPAT_SDL_DIR "/libSDL-1.2.so.0");
     if (!compat.empty() && compat != loaderPath) {
         found.push_back({"compat", ORRINDEL_COMPAT_SDL_DIR});
@@ -170,19 +157,12 @@ void GameProcess::signal(int sig) {
     }
 }
 
-void GameProcess::keyDown(const std::string& keysym) {
-    RunQuiet("DISPLAY=" + display_ + " xdotool keydown " + keysym);
-}
-
-void GameProcess::keyUp(const std::string& keysym) {
-    RunQuiet("DISPLAY=" + display_ + " xdotool keyup " + keysym);
-}
-
-void GameProcess::tap(const std::string& keysym, int holdMs) {
-    keyDown(keysym);
-    SleepMs(holdMs);
-    keyUp(keysym);
-    SleepMs(holdMs);
+void GameProcess::tap(const std::string& keysym) {
+    for (const char* action : {" keydown ", " keyup "}) {
+        const std::string command = "DISPLAY=" + display_ + " xdotool" + action + keysym;
+        std::system((command + " >/dev/null 2>&1").c_str());
+        SleepMs(120);
+    }
 }
 
 std::vector<std::uint8_t> GameProcess::screenshot() {
@@ -204,17 +184,3 @@ std::vector<std::uint8_t> GameProcess::screenshot() {
 
 std::string GameProcess::stdoutText() const { return ReadFile(files_.file("out")); }
 std::string GameProcess::stderrText() const { return ReadFile(files_.file("err")); }
-
-bool WaitForPicture(GameProcess& game, int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < deadline && game.running()) {
-        const std::vector<std::uint8_t> shot = game.screenshot();
-        for (std::uint8_t byte : shot) {
-            if (byte != 0) {
-                return true;
-            }
-        }
-        SleepMs(100);
-    }
-    return false;
-}

@@ -46,11 +46,9 @@ class GameProcess {
     // ended, all it used.
     double cpuMs();
 
-    // Key events through the X server. A tap is held and followed by a pause, so that taps in
-    // a row land in polls of their own.
-    void keyDown(const std::string& keysym);
-    void keyUp(const std::string& keysym);
-    void tap(const std::string& keysym, int holdMs = 120);
+    // A key tap through the X server, held and followed by a pause, so that taps in a row
+    // land in polls of their own.
+    void tap(const std::string& keysym);
 
     // xwd of the root window, which on Xvfb equals the game's back buffer. RGB, top row first.
     std::vector<std::uint8_t> screenshot();
@@ -68,8 +66,5 @@ class GameProcess {
 // Path of the built game and of its folder (the build directory).
 std::string GameBinary();
 std::string BuildDir();
-
-// Waits until the game has presented frames: polls screenshots until one is not black.
-bool WaitForPicture(GameProcess& game, int timeoutMs);
 
 void SleepMs(int ms);

@@ -1,7 +1,6 @@
 #include "harness/literal_maze.h"
 #include "maze/random.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -88,13 +87,6 @@ class LiteralCarving {
         if (a == -1) {
             return;
         }
-        int distinct = 0;
-        for (int i = 0; i < 6; ++i) {
-            distinct += n[i] != -1 && std::find(n, n + i, n[i]) == n + i ? 1 : 0;
-        }
-        maze_.crowdedJoins += distinct >= 3 ? 1 : 0;
-        ++maze_.joins;
-
         maze_.cells[index(x, y, z)] = Open;
         regionLabels_[index(x, y, z)] = n[b];
         relabelRegion(x, y, z, n[b], n[a]);

@@ -15,9 +15,6 @@ struct LiteralMaze {
     std::vector<PlaneStyle> planesY;
     std::vector<PlaneStyle> planesZ;
     long attempts = 0;
-    long joins = 0;
-    // Joins made by a cell whose open neighbours carried three or more labels.
-    long crowdedJoins = 0;
 };
 
 // Plane styles X, Y, Z, room lattice and carving, drawing from Random() like the game.
