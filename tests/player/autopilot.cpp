@@ -33,11 +33,7 @@ Autopilot::Autopilot(const Maze& maze) : maze_(maze), distance_(maze.cells().siz
     }
 }
 
-int Autopilot::distanceToExit(int x, int y, int z) const {
-    return maze_.isWall(x, y, z) ? -1 : distance_[maze_.cellIndex(x, y, z)];
-}
-
-PilotInput Autopilot::decide(const Pose& pose, double frameMs) {
+std::vector<int> Autopilot::decide(const Pose& pose, double frameMs) {
     const int sx = maze_.sizeX(), sy = maze_.sizeY(), sxy = sx * sy;
     const Vec3 cell = pose.position() / maze_.cellSize();
     // The target: the far end of the straight run of the path that starts in this cell.
@@ -61,7 +57,7 @@ PilotInput Autopilot::decide(const Pose& pose, double frameMs) {
                              dot(error, pose.up())};
     const int addKeys[3] = {key::I, key::L, key::Y};
     const int subtractKeys[3] = {key::K, key::J, key::H};
-    PilotInput input;
+    std::vector<int> keys;
     for (int i = 0; i < 3; ++i) {
         const auto miss = [&](int key) {
             return std::abs(along[i] - frameMs / 15.0 * 0.3 * NextRate(rates_[i], key) * 6.0);
@@ -72,17 +68,15 @@ PilotInput Autopilot::decide(const Pose& pose, double frameMs) {
         }
         rates_[i] = NextRate(rates_[i], best);
         if (best != 0) {
-            input.keys.push_back(best > 0 ? addKeys[i] : subtractKeys[i]);
+            keys.push_back(best > 0 ? addKeys[i] : subtractKeys[i]);
         }
     }
-    return input;
+    return keys;
 }
 
-void ApplyPilotInput(const PilotInput& input) {
+void ApplyPilotInput(const std::vector<int>& keys) {
     inputState = InputState{};
-    for (int key : input.keys) {
+    for (int key : keys) {
         inputState.keys[key] = 1;
     }
-    inputState.mouseDX = input.mouseDX;
-    inputState.mouseDY = input.mouseDY;
 }

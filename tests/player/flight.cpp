@@ -11,8 +11,8 @@ long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frame
     Autopilot pilot(maze);
     std::set<int> held;
     for (long frame = firstFrame; frame < firstFrame + 20000; ++frame) {
-        const PilotInput input = pilot.decide(player.pose(), frameMs);
-        const std::set<int> wanted(input.keys.begin(), input.keys.end());
+        const std::vector<int> keys = pilot.decide(player.pose(), frameMs);
+        const std::set<int> wanted(keys.begin(), keys.end());
         for (int sym : held) {
             if (!wanted.count(sym)) {
                 script.up(frame, sym);
@@ -23,11 +23,8 @@ long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frame
                 script.down(frame, sym);
             }
         }
-        if (input.mouseDX != 0 || input.mouseDY != 0) {
-            script.motion(frame, input.mouseDX, input.mouseDY);
-        }
         held = wanted;
-        ApplyPilotInput(input);
+        ApplyPilotInput(keys);
         videoState.lastSwapMs = static_cast<std::uint32_t>(frameMs);
         if (player.update()) {
             for (int sym : held) {  // let go while the end screen waits
