@@ -1,14 +1,15 @@
-// The camera under a real GL context: the pose becomes the eye frame, and only the eye bobs.
+// The camera under a real GL context: the pose becomes the eye frame, only the eye bobs, and
+// our own matrices (which plan the wall pass) are those OpenGL holds.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "platform/matrices.h"
 #include "platform/video.h"
 #include "player/camera_bob.h"
 #include "player/player.h"
-#include "platform/matrices.h"
 #include "tests/support/display.h"
 #include "tests/support/fixture.h"
 
@@ -16,10 +17,7 @@ namespace {
 
 constexpr double kGlPrecision = 1e-5;  // the driver keeps matrices in single precision
 
-// The eye-space image of a world point under the current model-view matrix.
-Vec3 EyeSpace(const Vec3& p) {
-    double m[16];
-    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+Vec3 Transform(const Matrix4& m, const Vec3& p) {
     return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12],
             m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
             m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]};
@@ -37,44 +35,35 @@ TEST(Camera, ThePoseBecomesTheEyeFrameAndOnlyTheEyeBobsAlongUp) {
     ASSERT_TRUE(Near(player.pose().position(), p, 0) && Near(player.pose().up(), up, 0) &&
                 Near(player.pose().back(), back, 0));
 
-    // The pose's frame with the eye raised along up by 0.2 cos(t / 600); the pose stays.
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const std::uint32_t before = Ticks();
     player.placeCamera();
     const std::uint32_t after = Ticks();
-    const double bob = -EyeSpace(p).y;
+    Matrix4 view, projection;
+    glGetDoublev(GL_MODELVIEW_MATRIX, view.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+
+    // The pose's frame with the eye raised along up by 0.2 cos(t / 600); the pose stays.
+    const double bob = -Transform(view, p).y;
     EXPECT_GE(bob, std::min(CameraBob(before), CameraBob(after)) - kGlPrecision);
     EXPECT_LE(bob, std::max(CameraBob(before), CameraBob(after)) + kGlPrecision);
     const Vec3 eye = p + bob * up;
-    EXPECT_TRUE(Near(EyeSpace(eye), {0, 0, 0}, kGlPrecision));
-    EXPECT_TRUE(Near(EyeSpace(eye - back), {0, 0, -1}, kGlPrecision));
-    EXPECT_TRUE(Near(EyeSpace(eye + up), {0, 1, 0}, kGlPrecision));
+    EXPECT_TRUE(Near(Transform(view, eye), {0, 0, 0}, kGlPrecision));
+    EXPECT_TRUE(Near(Transform(view, eye - back), {0, 0, -1}, kGlPrecision));
+    EXPECT_TRUE(Near(Transform(view, eye + up), {0, 1, 0}, kGlPrecision));
     EXPECT_TRUE(Near(player.pose().position(), p, 0));
     EXPECT_EQ(CameraBob(0), 0.2);
     EXPECT_NEAR(CameraBob(942), 0.0, 2e-4);  // t / 600 close to pi / 2
     EXPECT_NEAR(CameraBob(1885), -0.2, 1e-6);
-}
 
-// The matrices drawing without OpenGL's own computes: those OpenGL holds, to its precision.
-TEST(Camera, OwnMatricesAreThoseOpenGlMakes) {
-    OpenGameWindow();
-    Pose pose;
-    pose.yaw(2.1);
-    pose.roll(-0.4);
-    pose.position() = {31.5, 7.25, 160.0};
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    ApplyCamera(pose);
-    const Matrix4 view = LookAtMatrix(pose.position(), pose.position() - pose.back(), pose.up());
-    const Matrix4 projection = PerspectiveMatrix(kFieldOfViewY, kAspect, kNearPlane, kFarPlane);
-    for (const auto& [which, ours] :
-         {std::pair{GL_MODELVIEW_MATRIX, view}, std::pair{GL_PROJECTION_MATRIX, projection}}) {
-        Matrix4 held;
-        glGetDoublev(which, held.data());
+    const Matrix4 own[] = {LookAtMatrix(eye, eye - back, up),
+                           PerspectiveMatrix(kFieldOfViewY, kAspect, kNearPlane, kFarPlane)};
+    const Matrix4 held[] = {view, projection};
+    for (int m = 0; m < 2; ++m) {
         for (int i = 0; i < 16; ++i) {
-            EXPECT_NEAR(ours[i], held[i], kGlPrecision * std::max(1.0, std::abs(held[i])))
-                << "element " << i;
+            EXPECT_NEAR(own[m][i], held[m][i], kGlPrecision * std::max(1.0, std::abs(held[m][i])))
+                << "matrix " << m << " element " << i;
         }
     }
 }
