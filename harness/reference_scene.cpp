@@ -50,37 +50,36 @@ Block VisibleBlock(const Maze& maze, const Pose& pose) {
 }
 
 // Calls face(corner, edge1, edge2, style, normal) for every side between a wall cell of the
-// block and an open neighbour: x outermost, z innermost; sides -x, +x, -y, +y, -z, +z.
+// block and an open neighbour: x outermost, z innermost; sides -x, +x, -y, +y, -z, +z, each
+// with its edges along the other two axes in order.
 template <typename Face>
 void ForEachFace(const Maze& maze, const Block& b, Face&& face) {
     const double s = maze.cellSize();
-    const Vec3 ex{s, 0, 0}, ey{0, s, 0}, ez{0, 0, s};
     const int size[3] = {maze.sizeX(), maze.sizeY(), maze.sizeZ()};
-    const auto wall = [&](int x, int y, int z) {
-        return (maze.cells()[maze.cellIndex(x, y, z)] & 0x80) != 0;
+    const std::vector<PlaneStyle>* planes[3] = {&maze.planesX(), &maze.planesY(), &maze.planesZ()};
+    const auto wall = [&](const int* c) {
+        return (maze.cells()[maze.cellIndex(c[0], c[1], c[2])] & 0x80) != 0;
     };
-    for (int x = b.low[0]; x <= b.high[0]; ++x) {
-        for (int y = b.low[1]; y <= b.high[1]; ++y) {
-            for (int z = b.low[2]; z <= b.high[2]; ++z) {
-                if (!wall(x, y, z)) {
-                    continue;
+    int c[3];
+    for (c[0] = b.low[0]; c[0] <= b.high[0]; ++c[0]) {
+        for (c[1] = b.low[1]; c[1] <= b.high[1]; ++c[1]) {
+            for (c[2] = b.low[2]; c[2] <= b.high[2]; ++c[2]) {
+                for (int a = 0; a < 6 && wall(c); ++a) {
+                    const int axis = a / 2, side = a % 2;
+                    int n[3] = {c[0], c[1], c[2]};
+                    n[axis] += side ? 1 : -1;
+                    if (n[axis] < 0 || n[axis] >= size[axis] || wall(n)) {
+                        continue;
+                    }
+                    Vec3 corner{c[0] * s, c[1] * s, c[2] * s}, edges[3] = {}, normal{};
+                    corner[axis] = (c[axis] + side) * s;
+                    normal[axis] = side ? s : -s;
+                    for (int k = 0; k < 3; ++k) {
+                        edges[k][k] = s;
+                    }
+                    face(corner, edges[axis == 0 ? 1 : 0], edges[axis == 2 ? 1 : 2],
+                         (*planes[axis])[c[axis] + side], normal);
                 }
-                const Vec3 low{x * s, y * s, z * s};
-                const Vec3 highX{(x + 1.0) * s, y * s, z * s};
-                const Vec3 highY{x * s, (y + 1.0) * s, z * s};
-                const Vec3 highZ{x * s, y * s, (z + 1.0) * s};
-                if (x > 0 && !wall(x - 1, y, z))
-                    face(low, ey, ez, maze.planesX()[x], -ex);
-                if (x < size[0] - 1 && !wall(x + 1, y, z))
-                    face(highX, ey, ez, maze.planesX()[x + 1], ex);
-                if (y > 0 && !wall(x, y - 1, z))
-                    face(low, ex, ez, maze.planesY()[y], -ey);
-                if (y < size[1] - 1 && !wall(x, y + 1, z))
-                    face(highY, ex, ez, maze.planesY()[y + 1], ey);
-                if (z > 0 && !wall(x, y, z - 1))
-                    face(low, ex, ey, maze.planesZ()[z], -ez);
-                if (z < size[2] - 1 && !wall(x, y, z + 1))
-                    face(highZ, ex, ey, maze.planesZ()[z + 1], ez);
             }
         }
     }
