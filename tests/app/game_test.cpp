@@ -1,10 +1,19 @@
-// Winning the real game. The shim fixes the clock that seeds the game, so the test knows the
-// mazes it builds: a shadow player flown by the autopilot finds the key presses that win
-// them, and the shim replays those presses into the game's own event queue frame by frame.
-// The game runs its real loop; only its arrival at the exit tells that the replay matched.
+// The real game binary, on each SDL 1.2 library the system has: won with a player's keys,
+// and the fatal message and status of an image it cannot load, a quit signal while it loads,
+// and no display. (The image cases themselves are checked in-process, in tests/platform.)
+//
+// Winning: the shim fixes the clock that seeds the game, so the test knows the mazes it
+// builds: a shadow player flown by the autopilot finds the key presses that win them, and the
+// shim replays those presses into the game's own event queue frame by frame. The game runs
+// its real loop; only its arrival at the exit tells that the replay matched.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <string>
 
 #include "harness/game_process.h"
 #include "harness/input_script.h"
@@ -12,11 +21,95 @@
 #include "maze/random.h"
 #include "maze/texture_files.h"
 #include "platform/keys.h"
-#include "tests/app/sdl_library.h"
 #include "tests/player/flight.h"
 #include "tests/support/display.h"
+#include "tools/bmp/bmp_encoder.h"
+
+namespace fs = std::filesystem;
+
+// gtest prints the parameter of a test with this.
+inline void PrintTo(const SdlLibrary& library, std::ostream* out) { *out << library.name; }
 
 namespace {
+
+using Game = testing::TestWithParam<SdlLibrary>;
+
+// Long enough for a busy machine under the sanitizers: these waits guard against a hang, they
+// time nothing.
+constexpr int kHangMs = 60000;
+const std::vector<std::string> kNoLeakScan = {
+    "ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:intercept_tls_get_addr=0"};
+
+// Fills folder with a copy of the game's textures, one file replaced by bytes (the rest of its
+// size a hole of zeros), or removed.
+void CopyTextures(const TempDir& folder, const char* file, const std::vector<std::uint8_t>* bytes,
+                  std::uintmax_t size = 0) {
+    fs::copy(fs::path(BuildDir()) / "textures", folder.file("textures"));
+    const fs::path path = fs::path(folder.file("textures")) / file;
+    fs::remove(path);
+    if (bytes != nullptr) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes->data()), std::ssize(*bytes));
+        fs::resize_file(path, std::max<std::uintmax_t>(size, bytes->size()));
+    }
+}
+
+TEST_P(Game, AnImageItCannotLoadEndsItWithTheMessageAndStatus255) {
+    const std::vector<std::uint8_t> broken = {'B', 'M', ' ', 'b', 'u', 't', ' ', 'n', 'o'};
+    for (const auto& [file, bytes] :
+         {std::pair{"font.bmp", (decltype(&broken))nullptr}, std::pair{"t2.bmp", &broken}}) {
+        const TempDir folder;
+        CopyTextures(folder, file, bytes);
+        GameProcess game(TestDisplay(), GameOptions{folder.path(), kNoLeakScan, GetParam()});
+        EXPECT_EQ(game.waitExit(kHangMs), 255) << file;
+        EXPECT_EQ(game.stdoutText(), "Erreur : Le fichier ./textures/" + std::string(file) +
+                                         " requis n'existe pas !!\n");
+        EXPECT_EQ(game.stderrText().find("Sanitizer"), std::string::npos) << game.stderrText();
+    }
+}
+
+// A large valid texture keeps the game converting and mipmapping for seconds of processor
+// time after SDL has read it; the signal must not wait for that. Ending takes 35 to 40 ms of
+// processor time here under the sanitizers: the bound is ten times that.
+TEST_P(Game, ASignalWhileLoadingEndsItAtOnce) {
+    constexpr double kEndingCpuMs = 400;
+    std::vector<std::uint8_t> large = EncodeBmp(MakeBmpPicture(1, 1,
+                                                               [](int, int) {
+                                                                   return BmpColour{9, 9, 9};
+                                                               }),
+                                                {});
+    for (int k = 0; k < 4; ++k) {
+        large[kBmpWidthField + k] = large[kBmpHeightField + k] = k == 1 ? 0x10 : 0;  // 4096
+    }
+    const TempDir folder;
+    CopyTextures(folder, "t1.bmp", &large, large.size() + 4096 * 4096 * 3);
+    GameProcess game(TestDisplay(), GameOptions{folder.path(), kNoLeakScan, GetParam()});
+    // Until the game has read the whole file (rchar in /proc/PID/io).
+    long read = 0;
+    for (int waited = 0; read < 4096 * 4096 * 3 && waited < kHangMs; waited += 5) {
+        std::ifstream io("/proc/" + std::to_string(game.pid()) + "/io");
+        for (std::string key; io >> key >> read && key != "rchar:";) {
+        }
+        SleepMs(5);
+    }
+    ASSERT_TRUE(game.running());
+    const double before = game.cpuMs();
+    game.signal(SIGTERM);
+    EXPECT_EQ(game.waitExit(kHangMs), 0);
+    std::printf("ending took %.0f ms of processor time\n", game.cpuMs() - before);
+    EXPECT_LT(game.cpuMs() - before, kEndingCpuMs);
+}
+
+TEST_P(Game, NoDisplayIsReportedWithSdlsReasonAndStatus1) {
+    GameProcess game("", GameOptions{{}, {}, GetParam()});
+    EXPECT_EQ(game.waitExit(kHangMs), 1);
+    // SDL may say things of its own first.
+    const std::string message = "Orrindel: no display to open the game's window on: ";
+    const std::string said = game.stderrText();
+    const std::size_t at = said.find(message);
+    ASSERT_NE(at, std::string::npos) << said;
+    EXPECT_GT(said.find('\n', at), at + message.size() + 2) << "no reason given: " << said;
+}
 
 constexpr long kSeed = 1234567;
 constexpr int kFrameMs = 15;
@@ -55,8 +148,6 @@ bool MenuShown(const std::vector<std::uint8_t>& shot) {
            CountInk(shot, kYellow, 100, 150, 700, 480) > 150;
 }
 
-class WinPath : public OnEachSdl {};
-
 // The end screen polls every few milliseconds and draws nothing: 10 to 40 ms of processor
 // time a second here under the sanitizers; the bound is ten times that. A busy wait or a
 // redraw keeps a core busy: a thousand.
@@ -65,7 +156,7 @@ constexpr double kEndScreenCpuMsPerSecond = 400;
 // A 7-maze chosen through the menu over the opening 11-maze and won, the end screen until
 // Return, a 5-maze played and won, and Quit from the maze after it, with the keys a player
 // presses. No texture is loaded again for a new maze.
-TEST_P(WinPath, MenuChoiceWinEndScreenFiveMazeAndQuit) {
+TEST_P(Game, MenuChoiceWinEndScreenFiveMazeAndQuit) {
     // Only the family sizes of the build's textures matter for the random draws.
     const TextureFileList files = FindTextureFiles(BuildDir() + "/textures/");
     ASSERT_GT(files.tintedCount, 0);
@@ -132,6 +223,9 @@ TEST_P(WinPath, MenuChoiceWinEndScreenFiveMazeAndQuit) {
     EXPECT_EQ(swaps.front().liveTextures, swaps.back().liveTextures) << "textures loaded again";
 }
 
-ORR_ON_EACH_SDL(WinPath);
+INSTANTIATE_TEST_SUITE_P(Sdl, Game, testing::ValuesIn(SdlLibraries()),
+                         [](const testing::TestParamInfo<SdlLibrary>& info) {
+                             return info.param.name;
+                         });
 
 }  // namespace
