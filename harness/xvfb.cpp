@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 Xvfb::Xvfb() {
     int fds[2];
@@ -31,23 +30,14 @@ Xvfb::Xvfb() {
     }
     close(fds[1]);
     // The server writes its display number and a newline once it accepts connections.
-    char buffer[32] = {};
-    std::size_t used = 0;
-    while (used < sizeof buffer - 1) {
-        const ssize_t n = read(fds[0], buffer + used, sizeof buffer - 1 - used);
-        if (n <= 0 || std::memchr(buffer, '\n', used + n) != nullptr) {
-            used += n > 0 ? n : 0;
-            break;
-        }
-        used += n;
-    }
-    close(fds[0]);
-    const int number = std::atoi(buffer);
-    if (used == 0 || buffer[0] < '0' || buffer[0] > '9') {
+    FILE* in = fdopen(fds[0], "r");
+    int number = -1;
+    if (std::fscanf(in, "%d", &number) != 1 || number < 0) {
         std::fprintf(stderr, "Xvfb did not start (is the xvfb package installed?)\n");
         std::abort();
     }
-    display_ = std::string(":").append(std::to_string(number));
+    std::fclose(in);
+    display_ = ":" + std::to_string(number);
 }
 
 Xvfb::~Xvfb() {
