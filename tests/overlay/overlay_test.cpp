@@ -1,4 +1,4 @@
-// The HUD, the end screen and the menu screen, frame by frame against a reference drawing
+// The time line, the end screen and the menu screen, frame by frame against a reference drawing
 // written here straight from the rules of the text: each character a quad on z = -50 in eye
 // space, showing its cell of the font sheet. The frames are drawn over a wall nearer than the
 // text, in a state that the overlays must replace.
@@ -112,8 +112,8 @@ std::string GlState() {
     return state;
 }
 
+// What the scene finds after the overlays.
 const std::string overlayState = "identity depth texture";
-const std::string sceneState = "camera depth lighting material fog";
 
 // Reads the frame the game drew, draws the scene with the lines over it from the rules and
 // expects the same pixels; on a difference saves both as shots/<name>-*.png.
@@ -134,32 +134,6 @@ void ExpectReferenceFrame(const std::vector<RefLine>& lines, const std::string& 
         SaveRgbPng("shots/" + name + "-reference.png", reference);
         ADD_FAILURE() << name << " differs from the reference drawing: see shots/" << name;
     }
-}
-
-TEST(Hud, TimeLineAndEndScreenAsTheReferenceDrawsThem) {
-    // Milliseconds, the end-screen flag, and the time shown: seconds truncated and unpadded,
-    // minutes unbounded.
-    const std::tuple<int, int, std::string> cases[] = {
-        {0, 0, "0'0"},          {999, 0, "0'0"},     {59'999, 0, "0'59"}, {60'000, 0, "1'0"},
-        {3'725'999, 0, "62'5"}, {83'000, 1, "1'23"}, {83'000, -2, "1'23"}};
-    for (const auto& [ms, finished, time] : cases) {
-        const std::string name = "hud-" + std::to_string(ms) + "-" + std::to_string(finished);
-        DrawScene();
-        DrawHud(Font(), ms, finished);
-        EXPECT_EQ(GlState(), overlayState) << name;
-        std::vector<RefLine> lines{
-            {"Elapsed time : " + time + "\"", {-5, -19, -50}, {30, 0, 0}, {0, 2, 0}, yellow}};
-        if (finished != 0) {  // the prompt stands above the congratulation
-            lines.push_back(
-                {"Congratulations !!!!", {-20, -10, -50}, {40, 0, 0}, {0, 5, 0}, yellow});
-            lines.push_back({"Hit Enter", {-20, 0, -50}, {40, 0, 0}, {0, 5, 0}, yellow});
-        }
-        ExpectReferenceFrame(lines, name);
-    }
-    // Text longer than the formatting buffer is cut inside it (AddressSanitizer watches).
-    Vec3 origin{0, 0, -50};
-    DrawText(Font(), origin, {1, 0, 0}, {0, 1, 0}, "%s",
-             std::string(3 * textBufferSize, 'x').c_str());
 }
 
 using Lines = std::vector<std::string>;
@@ -195,9 +169,12 @@ std::vector<RefLine> Screen(int result, const std::string& page, unsigned highli
     return out;
 }
 
-TEST(MenuScreen, AKeyScriptFrameByFrame) {
+// Frame by frame as the play loop draws the overlays over the scene: the time line, the menu,
+// and (the menu closed) the end screen when the player has just won.
+TEST(Overlays, AKeyScriptFrameByFrame) {
     // Keys of a frame (u, d, r: Up, Down, Return; e: Escape toggles the menu before the
-    // frame; c: the play loop closes it after a size), then the result and what is shown.
+    // frame; c: the play loop closes it after a size; w, W: won, with the end screen's flag 1
+    // or -2), then the result and what is shown.
     const std::tuple<std::string, int, std::string, unsigned> script[] = {
         // clang-format off
         {"d", -1, "", 0},  // a closed menu leaves the cursor keys to flying
@@ -212,29 +189,49 @@ TEST(MenuScreen, AKeyScriptFrameByFrame) {
         {"u", 0, "Choose difficulty", 2}, {"r", 0, "Choose difficulty", 2},
         // A size from the frame after Return until the play loop closes the menu.
         {"d", 0, "Medium Levels", 2}, {"r", 0, "Medium Levels", 2}, {"", 13, "", 0},
-        {"", 13, "", 0}, {"c", -1, "", 0},
+        {"", 13, "", 0}, {"c", -1, "", 0}, {"w", -1, "", 0}, {"W", -1, "", 0},
         // Quit draws nothing.
         {"e", 0, "Menu", 1}, {"d", 0, "Menu", 2}, {"r", 0, "Menu", 2}, {"", 1, "", 0},
         // clang-format on
     };
+    // The time of a frame in turn, as the line shows it: seconds truncated and unpadded,
+    // minutes unbounded.
+    const std::pair<int, std::string> times[] = {{0, "0'0"},          {999, "0'0"},
+                                                 {59'999, "0'59"},    {60'000, "1'0"},
+                                                 {3'725'999, "62'5"}, {83'000, "1'23"}};
     const auto root = BuildMenu();
     int frame = 0;
     for (const auto& [keys, result, page, highlighted] : script) {
-        const std::string name = "menu-" + std::to_string(frame++);
+        const auto& [ms, time] = times[frame % std::size(times)];
+        const std::string name = "overlays-" + std::to_string(frame++);
         inputState = InputState{};
         if (keys == "e" || keys == "c") {
             root->SetVisible(keys == "e" ? -1 : 0);
         } else {
             for (const char k : keys) {
-                inputState.keys[k == 'u' ? key::Up : k == 'd' ? key::Down : key::Return] = 1;
+                const auto at = std::string("udr").find(k);
+                if (at != std::string::npos) {
+                    inputState.keys[at == 0 ? key::Up : at == 1 ? key::Down : key::Return] = 1;
+                }
             }
         }
         DrawScene();
-        glColor3f(1, 1, 0);  // what the HUD leaves
+        DrawHud(Font(), ms, 0);
         ASSERT_EQ(MenuFrame(*root, Font()), result) << name;
-        EXPECT_EQ(GlState(), result == MenuClosed ? sceneState : overlayState) << name;
+        std::vector<RefLine> lines = Screen(result, page, highlighted);
+        lines.insert(
+            lines.begin(),
+            {"Elapsed time : " + time + "\"", {-5, -19, -50}, {30, 0, 0}, {0, 2, 0}, yellow});
+        if (keys == "w" || keys == "W") {  // the prompt stands above the congratulation
+            DrawHud(Font(), ms, keys == "w" ? 1 : -2);
+            lines.push_back(lines.front());
+            lines.push_back(
+                {"Congratulations !!!!", {-20, -10, -50}, {40, 0, 0}, {0, 5, 0}, yellow});
+            lines.push_back({"Hit Enter", {-20, 0, -50}, {40, 0, 0}, {0, 5, 0}, yellow});
+        }
+        EXPECT_EQ(GlState(), overlayState) << name;
         EXPECT_EQ(inputState.keys[key::Down], keys == "d" && result == MenuClosed) << name;
-        ExpectReferenceFrame(Screen(result, page, highlighted), name);
+        ExpectReferenceFrame(lines, name);
     }
 }
 
