@@ -6,54 +6,41 @@
 
 #include "tools/bmp/bmp_encoder.h"
 
-namespace {
-
-// Colours enough to fill a palette of the depth, in runs that RLE can shorten.
-BmpPicture Picture(int bits) {
-    const int colours = bits == 1 ? 2 : bits == 4 ? 16 : 64;
-    return MakeBmpPicture(9, 5, [colours](int x, int y) {
-        const int i = (x / 2 + 3 * y) % colours;
-        return BmpColour{static_cast<std::uint8_t>(37 * i), static_cast<std::uint8_t>(255 - 11 * i),
-                         static_cast<std::uint8_t>(i % 3 == 0 ? 0 : 90 + i)};
-    });
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make-fuzz-seeds DIRECTORY\n");
         return 2;
     }
+    using enum BmpHeader;
+    using enum BmpCompression;
     int written = 0;
-    for (BmpHeader header : {BmpHeader::Core, BmpHeader::Info, BmpHeader::V4, BmpHeader::V5}) {
+    for (BmpHeader header : {Core, Info, V4, V5}) {
         for (int bits : {1, 4, 8, 16, 24, 32}) {
-            for (BmpCompression compression : {BmpCompression::None, BmpCompression::Rle8,
-                                               BmpCompression::Rle4, BmpCompression::BitFields}) {
-                const bool rle =
-                    compression == BmpCompression::Rle8 || compression == BmpCompression::Rle4;
-                const bool fits =
-                    compression == BmpCompression::None ||
-                    (compression == BmpCompression::Rle8 && bits == 8) ||
-                    (compression == BmpCompression::Rle4 && bits == 4) ||
-                    (compression == BmpCompression::BitFields && bits >= 16 && bits != 24);
-                if (!fits || (header == BmpHeader::Core && compression != BmpCompression::None)) {
-                    continue;
-                }
+            // Colours enough to fill a palette of the depth, in runs that RLE can shorten.
+            const int colours = bits == 1 ? 2 : bits == 4 ? 16 : 64;
+            const BmpPicture picture = MakeBmpPicture(9, 5, [colours](int x, int y) {
+                const int i = (x / 2 + 3 * y) % colours;
+                return BmpColour{std::uint8_t(37 * i), std::uint8_t(255 - 11 * i),
+                                 std::uint8_t(i % 3 == 0 ? 0 : 90 + i)};
+            });
+            for (BmpCompression compression : {None, Rle8, Rle4, BitFields}) {
+                const bool rle = compression == Rle8 || compression == Rle4;
+                const bool fits = compression == None || (compression == Rle8 && bits == 8) ||
+                                  (compression == Rle4 && bits == 4) ||
+                                  (compression == BitFields && bits >= 16 && bits != 24);
                 for (bool topDown : {false, true}) {
-                    if (topDown && (rle || header == BmpHeader::Core)) {
+                    if (!fits || (header == Core && (compression != None || topDown)) ||
+                        (topDown && rle)) {
                         continue;
                     }
-                    const BmpFormat format{bits, header, compression, topDown, 0x80};
-                    const auto bytes = EncodeBmp(Picture(bits), format);
-                    const std::string name = std::string(argv[1]) + "/h" +
-                                             std::to_string(static_cast<int>(header)) + "-b" +
-                                             std::to_string(bits) + "-c" +
-                                             std::to_string(static_cast<int>(compression)) +
-                                             (topDown ? "-top" : "") + ".bmp";
+                    const auto bytes =
+                        EncodeBmp(picture, {bits, header, compression, topDown, 0x80});
+                    const std::string name =
+                        std::string(argv[1]) + "/h" + std::to_string(int(header)) + "-b" +
+                        std::to_string(bits) + "-c" + std::to_string(int(compression)) +
+                        (topDown ? "-top" : "") + ".bmp";
                     std::ofstream(name, std::ios::binary)
-                        .write(reinterpret_cast<const char*>(bytes.data()),
-                               static_cast<std::streamsize>(bytes.size()));
+                        .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
                     ++written;
                 }
             }
