@@ -8,8 +8,8 @@
 #include "maze/texture_set_loader.h"
 #include "menu/menu_page.h"
 #include "overlay/text_layout.h"
-#include "platform/texture.h"
 #include "platform/quit_signal.h"
+#include "platform/texture.h"
 #include "platform/video.h"
 
 int main(int /*argc*/, char** /*argv*/) {

@@ -8,8 +8,8 @@
 #include <limits>
 #include <random>
 
-#include "platform/video.h"
 #include "platform/matrices.h"
+#include "platform/video.h"
 #include "render/visible_range.h"
 #include "render/wall_pass.h"
 #include "tests/support/fixture.h"

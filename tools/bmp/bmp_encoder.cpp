@@ -45,7 +45,8 @@ std::vector<BmpColour> PaletteOf(const BmpPicture& picture, int bits) {
 
 std::uint32_t PixelValue(BmpColour c, const BmpFormat& f, const std::vector<BmpColour>& palette) {
     if (f.bitsPerPixel <= 8) {
-        return static_cast<std::uint32_t>(std::find(palette.begin(), palette.end(), c) - palette.begin());
+        return static_cast<std::uint32_t>(std::find(palette.begin(), palette.end(), c) -
+                                          palette.begin());
     }
     if (f.bitsPerPixel == 16) {
         return f.compression == BmpCompression::BitFields
