@@ -1,7 +1,8 @@
 // LD_PRELOAD library that makes a run of the real game reproducible, without any test branch
 // in the game itself. Everything is switched on by environment variables:
-//   ORRINDEL_FAKE_TIME=T      time() returns T, so the game seeded with time(0) builds a known
-//   maze. ORRINDEL_FRAME_MS=N       SDL_GetTicks advances by exactly N ms per presented frame
+//   ORRINDEL_FAKE_TIME=T      time() returns T, so the game seeded with time(0) builds a
+//                             known maze.
+//   ORRINDEL_FRAME_MS=N       SDL_GetTicks advances by exactly N ms per presented frame
 //                             (only the main thread's swap advances it; SDL's timer thread
 //                             may read it too).
 //   ORRINDEL_INPUT_SCRIPT=F   lines "FRAME down SYM", "FRAME up SYM", "FRAME motion DX DY":
