@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "menu/menu_layout.h"
-#include "overlay/overlay_state.h"
 #include "overlay/text.h"
 #include "platform/draw.h"
 
@@ -15,7 +14,7 @@ int MenuFrame(MenuPage& root, TextureId font) {
     if (result == MenuClosed) {
         return result;
     }
-    BeginOverlay();
+    BeginFlat();
     for (const TextLine& line : MenuScreenLines(result, lines, highlighted)) {
         DrawTextLine(font, line);
     }

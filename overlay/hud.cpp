@@ -1,12 +1,11 @@
 #include "overlay/hud.h"
 
 #include "overlay/hud_layout.h"
-#include "overlay/overlay_state.h"
 #include "overlay/text.h"
 #include "platform/draw.h"
 
 void DrawHud(TextureId font, int elapsedMs, int finished) {
-    BeginOverlay();
+    BeginFlat();
     for (const TextLine& line : HudLines(elapsedMs, finished)) {
         DrawTextLine(font, line);
     }

@@ -24,8 +24,9 @@ void SetLamp(const Vec3& position);
 void SetAlphaTest(bool on);
 void SetDepthTest(bool on);
 
-// What the overlays draw in: the identity model-view (eye coordinates), no depth test, no
-// light and no fog. Texturing is always on.
+// What the overlays draw in: the identity model-view (eye coordinates; text lies on z = -50),
+// no depth test, no light and no fog. Texturing is always on. Overlays switch only the depth
+// test back on when they are done.
 void BeginFlat();
 
 void SetColour(float red, float green, float blue);

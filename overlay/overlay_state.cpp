@@ -1,5 +1,0 @@
-#include "overlay/overlay_state.h"
-
-#include "platform/draw.h"
-
-void BeginOverlay() { BeginFlat(); }
