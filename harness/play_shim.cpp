@@ -63,7 +63,7 @@ struct Shim {
     std::size_t nextEvent = 0;
     FILE* log = nullptr;
     // From ORRINDEL_DUMP_FRAMES: the folder, and the frame numbers not dumped yet.
-    const char* dumpSpec = nullptr;
+    const char* dumpSetting = nullptr;
     const char* dumpNext = nullptr;
     long dumpAt = -1;  // the next frame to dump; -1 when there is none
 };
@@ -139,7 +139,7 @@ void Init() {
         shim.log = std::fopen(path, "w");
     }
     if (const char* dump = std::getenv("ORRINDEL_DUMP_FRAMES")) {
-        shim.dumpSpec = dump;
+        shim.dumpSetting = dump;
         shim.dumpNext = std::strchr(dump, ' ');
         NextDump();
     }
@@ -156,8 +156,8 @@ void DumpFrame(long number) {
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     // Named once whole: a reader waiting for the file never sees half of it.
-    const char* spec = shim.dumpSpec;
-    const std::string dir(spec, std::strchr(spec, ' '));
+    const char* setting = shim.dumpSetting;
+    const std::string dir(setting, std::strchr(setting, ' '));
     const std::string path = dir + "/frame-" + std::to_string(number) + ".ppm";
     const std::string part = path + ".part";
     FILE* out = std::fopen(part.c_str(), "wb");
