@@ -62,6 +62,9 @@ void SetFixedGlState(int width, int height) {
     glAlphaFunc(GL_LESS, 128.0f);
 
     glMatrixMode(GL_MODELVIEW);
+    // Frames end with a clear after the swap; the first one needs its own, or it is drawn on
+    // whatever the new depth buffer holds (here: nothing passes, and it shows no walls).
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 // Window managers, task switchers and docks name and picture the window by these, even when
