@@ -5,27 +5,15 @@
 // the benchmark page's figures. With STARTUP_MS (the desktop's start-up in the same run) it
 // also prints how the two start times compare.
 import fs from 'node:fs';
-import http from 'node:http';
-import { createRequire } from 'node:module';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
 import zlib from 'node:zlib';
 
-const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-// The browser test's own installation (scripts/setup-web).
-const { chromium } = createRequire(path.join(root, 'tests/web/package.json'))('playwright-core');
+// The browser test's server and browser, and its installation (scripts/setup-web).
+import { launchChromium, serve, urlOf } from '../../tests/web/browser.mjs';
 
 const marker = '--- figures ---';
 const starts = 5;
 const benchTimeoutMs = 10 * 60 * 1000;
-const types = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript',
-  '.wasm': 'application/wasm',
-  '.bmp': 'image/bmp',
-  '.png': 'image/png',
-  '.txt': 'text/plain; charset=utf-8',
-};
 
 function filesOf(dir) {
   return fs.readdirSync(dir, { withFileTypes: true }).flatMap((entry) => {
@@ -33,30 +21,6 @@ function filesOf(dir) {
     return entry.isDirectory() ? filesOf(where) : [where];
   });
 }
-
-// Plain files, no compression and no caching: every load fetches everything again.
-function serve(dir) {
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = path.join(dir, name.endsWith('/') ? `${name}index.html` : name);
-    if (!file.startsWith(dir + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
-      response.writeHead(404).end();
-      return;
-    }
-    const body = fs.readFileSync(file);
-    response.writeHead(200, {
-      'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
-      'Content-Length': body.length,
-      'Cache-Control': 'no-store',
-    });
-    response.end(body);
-  });
-  return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () => resolve(server));
-  });
-}
-
-const urlOf = (server) => `http://127.0.0.1:${server.address().port}/`;
 
 function median(values) {
   const sorted = [...values].sort((a, b) => a - b);
@@ -147,10 +111,7 @@ async function main() {
 
   const siteServer = await serve(site);
   const benchServer = await serve(benchPage);
-  const browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--headless', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
-  });
+  const browser = await launchChromium();
   try {
     // Fresh contexts: nothing cached from the load before.
     const times = [];

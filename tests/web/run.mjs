@@ -4,13 +4,13 @@
 // must match. Then the page's own paths: Quit, a missing and a damaged data file.
 //
 // node tests/web/run.mjs SITE BUILD: SITE is the page's folder, BUILD the desktop test build.
-import { chromium } from 'playwright-core';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+
+import { launchChromium, serve, urlOf } from './browser.mjs';
 
 const [site, build] = process.argv.slice(2).map((p) => path.resolve(p));
 const here = path.dirname(new URL(import.meta.url).pathname);
@@ -26,24 +26,6 @@ const maxMean = 5;
 const keyNames = { 13: 'Enter', 27: 'Escape', 273: 'ArrowUp', 274: 'ArrowDown',
                    275: 'ArrowRight', 276: 'ArrowLeft' };
 const keyName = (sym) => keyNames[sym] ?? String.fromCharCode(sym);
-
-function serve(root) {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                  '.png': 'image/png', '.txt': 'text/plain' };
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-    const file = path.join(root, path.normalize(name === '/' ? '/index.html' : name));
-    fs.readFile(file, (error, data) => {
-      if (error) {
-        response.writeHead(404).end();
-        return;
-      }
-      response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
-      response.end(data);
-    });
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
 
 // "P6" pictures as { width, height, rgb }.
 function readPpm(bytes) {
@@ -209,11 +191,8 @@ async function failurePaths(browser, url, errors) {
 
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'orrindel-web-'));
 const server = await serve(site);
-const url = `http://127.0.0.1:${server.address().port}/`;
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--headless', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
-});
+const url = urlOf(server);
+const browser = await launchChromium();
 const errors = [];
 try {
   const plan = scenario(dir);
