@@ -119,21 +119,21 @@ EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* e, void*) {
     return EM_FALSE;
 }
 
-EM_BOOL OnPointerLock(int, const EmscriptenPointerlockChangeEvent* e, void*) {
-    const bool was = page.pointerLocked;
-    page.pointerLocked = e->isActive;
-    if (was && !e->isActive) {
+// Pointer lock and full screen alike: leaving either while it was held is a loss.
+void Hold(bool& held, bool now) {
+    if (held && !now) {
         Push({Kind::LosePointer});
     }
+    held = now;
+}
+
+EM_BOOL OnPointerLock(int, const EmscriptenPointerlockChangeEvent* e, void*) {
+    Hold(page.pointerLocked, e->isActive);
     return EM_FALSE;
 }
 
 EM_BOOL OnFullscreen(int, const EmscriptenFullscreenChangeEvent* e, void*) {
-    const bool was = page.fullscreen;
-    page.fullscreen = e->isFullscreen;
-    if (was && !e->isFullscreen) {
-        Push({Kind::LosePointer});
-    }
+    Hold(page.fullscreen, e->isFullscreen);
     return EM_FALSE;
 }
 
