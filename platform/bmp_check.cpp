@@ -78,6 +78,12 @@ bool DepthKnowsCompression(std::uint64_t bits, std::uint64_t compression) {
 
 bool BmpIsSound(const std::uint8_t* head, std::size_t headSize, std::uint64_t fileSize,
                 int maxSide) {
+    BmpLayout ignored;
+    return ReadSoundBmp(head, headSize, fileSize, maxSide, ignored);
+}
+
+bool ReadSoundBmp(const std::uint8_t* head, std::size_t headSize, std::uint64_t fileSize,
+                  int maxSide, BmpLayout& layout) {
     Header h;
     if (!Parse(head, std::min<std::uint64_t>(headSize, fileSize), h) ||
         !DepthKnowsCompression(h.bits, h.compression)) {
@@ -107,6 +113,7 @@ bool BmpIsSound(const std::uint8_t* head, std::size_t headSize, std::uint64_t fi
     if (tables > fileSize || dataStart > fileSize) {
         return false;
     }
+    layout = {dataStart, h.width, h.height, h.bits, h.compression};
     const std::uint64_t dataBytes = fileSize - dataStart;
     const auto width = static_cast<std::uint64_t>(h.width);
     const auto height = static_cast<std::uint64_t>(rows);

@@ -17,5 +17,18 @@
 bool BmpIsSound(const std::uint8_t* head, std::size_t headSize, std::uint64_t fileSize,
                 int maxSide);
 
+// Where a sound file keeps its pixels, as the check reads it: for a decoder of our own.
+struct BmpLayout {
+    std::uint64_t dataStart = 0;  // the first row's offset in the file
+    std::int64_t width = 0;
+    std::int64_t height = 0;  // negative: rows top-down
+    std::uint64_t bits = 0;
+    std::uint64_t compression = 0;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
+};
+
+// BmpIsSound, also giving the layout of a sound file.
+bool ReadSoundBmp(const std::uint8_t* head, std::size_t headSize, std::uint64_t fileSize,
+                  int maxSide, BmpLayout& layout);
+
 // Enough for the largest header SDL reads and the bit masks after a 40-byte one.
 constexpr std::size_t kBmpHeadBytes = 14 + 124;

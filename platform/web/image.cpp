@@ -13,14 +13,6 @@
 
 namespace {
 
-std::uint32_t Little(const std::uint8_t* p, int bytes) {
-    std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) {
-        v = (v << 8) | p[i];
-    }
-    return v;
-}
-
 struct Rgba {
     int width = 0;
     int height = 0;
@@ -48,23 +40,18 @@ bool ReadFile(const char* path, std::vector<std::uint8_t>& bytes) {
 bool Decode(const std::vector<std::uint8_t>& file, Rgba& image) {
     int maxSide = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-    if (!BmpIsSound(file.data(), file.size(), file.size(), maxSide) || file.size() < 54 ||
-        Little(&file[14], 4) < 40) {
+    BmpLayout layout;
+    if (!ReadSoundBmp(file.data(), file.size(), file.size(), maxSide, layout) ||
+        layout.compression != 0 || (layout.bits != 24 && layout.bits != 32)) {
         return false;
     }
-    const std::uint32_t offset = Little(&file[10], 4);
-    const auto width = static_cast<std::int32_t>(Little(&file[18], 4));
-    const auto height = static_cast<std::int32_t>(Little(&file[22], 4));
-    const std::uint32_t bits = Little(&file[28], 2);
-    if (Little(&file[30], 4) != 0 || (bits != 24 && bits != 32)) {
-        return false;
-    }
+    // The check bounds the sides by maxSide and keeps every row's pixels inside the file.
+    const auto width = static_cast<int>(layout.width);
+    const auto height = static_cast<int>(layout.height);
     const int rows = height < 0 ? -height : height;
-    const std::size_t pixelBytes = bits / 8;
+    const std::size_t pixelBytes = layout.bits / 8;
     const std::size_t pitch = (width * pixelBytes + 3) / 4 * 4;
-    if (offset + pitch * rows > file.size()) {
-        return false;
-    }
+    const std::size_t offset = layout.dataStart;
     image.width = width;
     image.height = rows;
     image.bytes.assign(static_cast<std::size_t>(width) * rows * 4, 0);
