@@ -235,16 +235,4 @@ TEST(Overlays, AKeyScriptFrameByFrame) {
     }
 }
 
-TEST(MenuTree, EverySizeIsTheOneItsLabelNames) {
-    const auto root = BuildMenu();
-    for (const MenuItem& level : root->items.at(0).target->items) {
-        Lines labels;
-        for (const MenuItem& size : level.target->items) {
-            labels.push_back(size.label);
-            EXPECT_EQ(size.target->value, std::stoi(size.label));
-        }
-        EXPECT_EQ(labels, pages.at(level.label));
-    }
-}
-
 }  // namespace

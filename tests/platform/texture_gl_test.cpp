@@ -1,4 +1,4 @@
-// Image files through the whole path into GL, pixel offsets, frame time; on the private X server.
+// Image files the game must refuse, pixel offsets, frame time; on the private X server.
 #include <GL/gl.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -19,48 +19,6 @@
 #include "tools/bmp/bmp_encoder.h"
 
 namespace {
-
-TEST(TextureTest, EveryBmpKindArrivesWithItsColoursAndTheKeyAsAlpha) {
-    OpenGameWindow();
-    // The key (black), one step off it, and colours whose components all differ. Two columns
-    // leave row padding at most depths; sides of powers of two are uploaded unscaled.
-    const BmpColour colours[] = {{0, 0, 0}, {0, 0, 1}, {250, 150, 20}, {1, 0, 0}, {16, 200, 96}};
-    const auto pictureOf = [&](std::size_t count) {  // of the first count colours
-        return MakeBmpPicture(2, 8, [&](int x, int y) { return colours[(x + 3 * y) % count]; });
-    };
-    using enum BmpHeader;
-    using enum BmpCompression;
-    // Palettes only with the two short headers: classic SDL misplaces a longer one's palette.
-    // clang-format off
-    const BmpFormat kinds[] = {
-        {1, Info}, {1, Core}, {4, Info}, {8, Info}, {8, Core}, {16, Info}, {16, V4, BitFields},
-        {24, Info}, {24, Core}, {24, V5, None, true}, {32, Info, None, false, 0xFF},
-        {32, Info, BitFields, true, 0x80}, {32, V4}};
-    // clang-format on
-    const TempDir dir;
-    for (const BmpFormat& format : kinds) {
-        const BmpPicture drawn = pictureOf(format.bitsPerPixel == 1 ? 2 : std::size(colours));
-        const std::vector<std::uint8_t> bytes = EncodeBmp(drawn, format);
-        const std::string path = dir.file("texture.bmp");
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-        const int lost = format.bitsPerPixel == 16 ? 3 : 0;  // 5 bits a component kept
-        for (bool keyed : {false, true}) {
-            keyed ? LoadKeyedTexture(path.c_str(), 0, 0, 0, 1) : LoadTexture(path.c_str(), 32);
-            std::uint8_t texels[2 * 8 * 4];  // level 0 of the bound texture, R, G, B, A
-            glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
-            for (std::size_t i = 0; i < drawn.pixels.size(); ++i) {
-                const BmpColour c = drawn.pixels[i];
-                const std::uint8_t* t = &texels[4 * i];
-                const bool key = (c.r | c.g | c.b) >> lost == 0;
-                EXPECT_EQ(
-                    (std::vector{t[0] >> lost, t[1] >> lost, t[2] >> lost, int{t[3]}}),
-                    (std::vector{c.r >> lost, c.g >> lost, c.b >> lost, keyed && key ? 255 : 0}))
-                    << "kind " << &format - kinds << " texel " << i << (keyed ? " keyed" : "");
-            }
-        }
-    }
-}
 
 using Bytes = std::vector<std::uint8_t>;
 

@@ -1,5 +1,6 @@
-// The camera under a real GL context: the pose becomes the eye frame, only the eye bobs, and
-// our own matrices (which plan the wall pass) are those OpenGL holds.
+// The camera under a real GL context: the pose becomes the eye frame and only the eye bobs.
+// (Our own matrices, which plan the wall pass and draw the page, are held to OpenGL's by the
+// identity test and the browser test's frames.)
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -40,9 +41,8 @@ TEST(Camera, ThePoseBecomesTheEyeFrameAndOnlyTheEyeBobsAlongUp) {
     const std::uint32_t before = Ticks();
     player.placeCamera();
     const std::uint32_t after = Ticks();
-    Matrix4 view, projection;
+    Matrix4 view;
     glGetDoublev(GL_MODELVIEW_MATRIX, view.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
 
     // The pose's frame with the eye raised along up by 0.2 cos(t / 600); the pose stays.
     const double bob = -Transform(view, p).y;
@@ -56,16 +56,6 @@ TEST(Camera, ThePoseBecomesTheEyeFrameAndOnlyTheEyeBobsAlongUp) {
     EXPECT_EQ(CameraBob(0), 0.2);
     EXPECT_NEAR(CameraBob(942), 0.0, 2e-4);  // t / 600 close to pi / 2
     EXPECT_NEAR(CameraBob(1885), -0.2, 1e-6);
-
-    const Matrix4 own[] = {LookAtMatrix(eye, eye - back, up),
-                           PerspectiveMatrix(kFieldOfViewY, kAspect, kNearPlane, kFarPlane)};
-    const Matrix4 held[] = {view, projection};
-    for (int m = 0; m < 2; ++m) {
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_NEAR(own[m][i], held[m][i], kGlPrecision * std::max(1.0, std::abs(held[m][i])))
-                << "matrix " << m << " element " << i;
-        }
-    }
 }
 
 }  // namespace

@@ -85,36 +85,9 @@ class Identity : public testing::Test {
         }
     }
 
-    // Rooms by every side and corner looking out, in and askew; outside looking in; far
-    // away (no wall at all); the exit's marker from its room and the rooms before it.
-    void SidesCornersAndExit() {
-        const int lo = 1, hi = n_ - 2, mid = n_ / 2 | 1;
-        for (int axis = 0; axis < 3; ++axis) {
-            for (int end : {lo, hi}) {
-                Vec3 out{}, side{};
-                out[axis] = end == lo ? -1 : 1;
-                side[(axis + 1) % 3] = 0.6;
-                for (int across : {lo, mid, hi}) {
-                    int cell[3] = {across, across, across};
-                    cell[axis] = end;
-                    for (const Vec3& d : {out, -out, out + side, out - side - side}) {
-                        Check(Looking(Room(cell[0], cell[1], cell[2]), d, 0.3 * across));
-                    }
-                }
-                for (double gap : {8.0, 40.0}) {
-                    Vec3 eye = Room(mid, mid, mid);
-                    eye[axis] = end == lo ? -gap : n_ * s_ + gap;
-                    Check(Looking(eye, -out));
-                }
-            }
-        }
-        for (int corner = 0; corner < 8; ++corner) {
-            const Vec3 c = Room(corner & 1 ? hi : lo, corner & 2 ? hi : lo, corner & 4 ? hi : lo);
-            const Vec3 toward = c - Vec3{n_ * s_ / 2, n_ * s_ / 2, n_ * s_ / 2};
-            Check(Looking(c, toward, corner));
-            Check(Looking(c, -toward));
-        }
-        Check(Looking({1000, 1000, 1000}, {1, 0.2, 0.1}));
+    // The exit's marker from its room and the rooms before it: random poses seldom see it.
+    void ExitMarker() {
+        const int hi = n_ - 2;
         const Vec3 marker = maze_->exitPoint() + Vec3{s_ / 6, s_ / 6, s_ / 6};
         for (const Vec3& from :
              {Room(hi, hi, hi) + Vec3{-1.6, 0.4, 2.0}, Room(hi - 2, hi, hi), Room(hi, hi - 2, hi),
@@ -169,10 +142,10 @@ class Identity : public testing::Test {
     int saved_ = 0;
 };
 
-TEST_F(Identity, SidesCornersOutsideAndExitOfEveryMazeSize) {
+TEST_F(Identity, TheExitsMarkerInEveryMazeSize) {
     for (int size : {5, 11, 39}) {
         Build(size, 40 + size);
-        SidesCornersAndExit();
+        ExitMarker();
     }
 }
 
