@@ -1,6 +1,5 @@
 // The camera under a real GL context: the pose becomes the eye frame and only the eye bobs.
-// (Our own matrices, which plan the wall pass and draw the page, are held to OpenGL's by the
-// identity test and the browser test's frames.)
+// (Our own matrices, which draw the page, are held to OpenGL's by the browser test's frames.)
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
