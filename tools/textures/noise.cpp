@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+
+#include "tools/textures/surface.h"
 
 namespace art {
 namespace {
@@ -54,6 +57,62 @@ float Fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, 
         weight *= gain;
     }
     return sum / total;
+}
+
+TileFbm::TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain)
+    : gain_(gain) {
+    // The same operations as ValueNoise's on the same values, so the same results.
+    auto spans = [n](int cells) {
+        std::vector<Span> out(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            const float x = U(i, n) * static_cast<float>(cells);
+            const float fx = std::floor(x);
+            const int x0 = static_cast<int>(fx);
+            out[static_cast<size_t>(i)] = {Wrap(x0, cells), Wrap(x0 + 1, cells), Fade(x - fx)};
+        }
+        return out;
+    };
+    for (int i = 0; i < octaves; ++i) {
+        const uint32_t layer = seed + 7919u * static_cast<uint32_t>(i);
+        const int w = cellsX << i, h = cellsY << i;
+        Octave octave{w, std::vector<float>(static_cast<size_t>(w) * h), spans(w), spans(h)};
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                octave.lattice[static_cast<size_t>(y) * w + x] = Hash01(layer, x, y);
+            }
+        }
+        octaves_.push_back(std::move(octave));
+    }
+}
+
+float TileFbm::operator()(int x, int y) const {
+    float sum = 0.0f;
+    float weight = 1.0f;
+    float total = 0.0f;
+    for (const Octave& o : octaves_) {
+        const Span& c = o.columns[static_cast<size_t>(x)];
+        const Span& r = o.rows[static_cast<size_t>(y)];
+        const float* ya = &o.lattice[static_cast<size_t>(r.a) * o.width];
+        const float* yb = &o.lattice[static_cast<size_t>(r.b) * o.width];
+        const float top = Lerp(ya[c.a], ya[c.b], c.t);
+        const float bottom = Lerp(yb[c.a], yb[c.b], c.t);
+        sum += weight * Lerp(top, bottom, r.t);
+        total += weight;
+        weight *= gain_;
+    }
+    return sum / total;
+}
+
+float BlockFbm::operator()(int id, int x, int y) {
+    const auto at = static_cast<size_t>(id);
+    if (at >= byId_.size()) {
+        byId_.resize(at + 1);
+    }
+    if (!byId_[at]) {
+        byId_[at] = std::make_unique<TileFbm>(seed_ + static_cast<uint32_t>(id), n_, cellsX_,
+                                              cellsY_, octaves_);
+    }
+    return (*byId_[at])(x, y);
 }
 
 Worley CellNoise(uint32_t seed, float u, float v, int cells) {

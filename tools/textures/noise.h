@@ -3,6 +3,8 @@
 // [0, 1) covers the texture once and every function repeats with period 1 on both axes.
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace art {
 
@@ -21,6 +23,44 @@ float ValueNoise(uint32_t seed, float u, float v, int cellsX, int cellsY);
 // Sum of `octaves` layers of value noise, each with twice the lattice of the last and `gain`
 // times its weight; normalised to [0, 1].
 float Fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, float gain = 0.5f);
+
+// Fbm(seed, U(x, n), U(y, n), cellsX, cellsY, octaves, gain) at every pixel (x, y) of an n x n
+// tile, bit for bit, with each octave's lattice hashed once and each column's and row's cell and
+// weight found once: Fbm pixel by pixel was most of the time the page took to draw its textures.
+class TileFbm {
+  public:
+    TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain = 0.5f);
+    float operator()(int x, int y) const;
+
+  private:
+    struct Span {  // the lattice lines either side of a pixel's centre, and the faded weight
+        int a;
+        int b;
+        float t;
+    };
+    struct Octave {
+        int width;
+        std::vector<float> lattice;  // Hash01 of each lattice point, row by row
+        std::vector<Span> columns;
+        std::vector<Span> rows;
+    };
+    std::vector<Octave> octaves_;
+    float gain_;
+};
+
+// A TileFbm for each block of a layout, seeded seed + the block's id, made when the block is
+// first met: a tile has a few dozen blocks at most.
+class BlockFbm {
+  public:
+    BlockFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves)
+        : seed_(seed), n_(n), cellsX_(cellsX), cellsY_(cellsY), octaves_(octaves) {}
+    float operator()(int id, int x, int y);
+
+  private:
+    uint32_t seed_;
+    int n_, cellsX_, cellsY_, octaves_;
+    std::vector<std::unique_ptr<TileFbm>> byId_;
+};
 
 // Distances, in lattice cells, to the nearest and second-nearest of one random point per cell.
 struct Worley {
