@@ -19,7 +19,9 @@ struct BlockHit {
 // Rows of `rows` equal heights; row r holds `cols` equal blocks shifted by r * shift of a block.
 BlockHit RunningBond(float x, float y, int size, int rows, int cols, float shift);
 
-// Rows of equal height whose blocks have random widths (2 to maxCols blocks per row).
+// Rows of equal height whose blocks have random widths (2 to maxCols blocks per row, at most
+// kMaxCourseBlocks; a block's id is row * kMaxCourseBlocks + its place in the row).
+constexpr int kMaxCourseBlocks = 16;
 BlockHit RandomCourses(float x, float y, int size, int rows, int maxCols, unsigned seed);
 
 }  // namespace art

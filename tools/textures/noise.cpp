@@ -130,7 +130,51 @@ Worley CellNoise(uint32_t seed, float u, float v, int cells) {
             const int wy = Wrap(gy, cells);
             const float px = static_cast<float>(gx) + Hash01(seed, wx, wy);
             const float py = static_cast<float>(gy) + Hash01(seed ^ 0x5bd1e995u, wx, wy);
-            const float d = std::hypot(px - x, py - y);
+            const float d = Hypot(px - x, py - y);
+            if (d < w.f1) {
+                w.f2 = w.f1;
+                w.f1 = d;
+            } else if (d < w.f2) {
+                w.f2 = d;
+            }
+        }
+    }
+    return w;
+}
+
+TileCellNoise::TileCellNoise(uint32_t seed, int n, int cells)
+    : cells_(cells),
+      at_(static_cast<size_t>(n)),
+      cellAt_(static_cast<size_t>(n)),
+      pointX_(static_cast<size_t>(cells) * cells),
+      pointY_(static_cast<size_t>(cells) * cells) {
+    for (int i = 0; i < n; ++i) {
+        at_[static_cast<size_t>(i)] = U(i, n) * static_cast<float>(cells);
+        cellAt_[static_cast<size_t>(i)] = static_cast<int>(std::floor(at_[static_cast<size_t>(i)]));
+    }
+    for (int y = 0; y < cells; ++y) {
+        for (int x = 0; x < cells; ++x) {
+            pointX_[static_cast<size_t>(y) * cells + x] = Hash01(seed, x, y);
+            pointY_[static_cast<size_t>(y) * cells + x] = Hash01(seed ^ 0x5bd1e995u, x, y);
+        }
+    }
+}
+
+Worley TileCellNoise::operator()(int px, int py) const {
+    // CellNoise's loop, its hashes looked up.
+    const float x = at_[static_cast<size_t>(px)];
+    const float y = at_[static_cast<size_t>(py)];
+    const int cx = cellAt_[static_cast<size_t>(px)];
+    const int cy = cellAt_[static_cast<size_t>(py)];
+    Worley w{1e9f, 1e9f};
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int gx = cx + dx;
+            const int gy = cy + dy;
+            const size_t cell = static_cast<size_t>(Wrap(gy, cells_)) * cells_ + Wrap(gx, cells_);
+            const float fx = static_cast<float>(gx) + pointX_[cell];
+            const float fy = static_cast<float>(gy) + pointY_[cell];
+            const float d = Hypot(fx - x, fy - y);
             if (d < w.f1) {
                 w.f2 = w.f1;
                 w.f1 = d;

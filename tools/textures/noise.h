@@ -2,6 +2,7 @@
 // Deterministic, tileable noise for the texture generator. Coordinates u, v are in tile units:
 // [0, 1) covers the texture once and every function repeats with period 1 on both axes.
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -68,6 +69,27 @@ struct Worley {
     float f2;
 };
 Worley CellNoise(uint32_t seed, float u, float v, int cells);
+
+// CellNoise(seed, U(x, n), U(y, n), cells) at every pixel (x, y) of an n x n tile, bit for bit,
+// with each cell's feature point hashed once.
+class TileCellNoise {
+  public:
+    TileCellNoise(uint32_t seed, int n, int cells);
+    Worley operator()(int x, int y) const;
+
+  private:
+    int cells_;
+    std::vector<float> at_;      // U(i, n) * cells, the same along both axes
+    std::vector<int> cellAt_;    // its cell
+    std::vector<float> pointX_;  // the feature point's offset in each cell, row by row
+    std::vector<float> pointY_;
+};
+
+// hypot(x, y) for floats as glibc works it out, through double, but the same on every machine
+// (the page's C library may round it differently) and without a call.
+inline float Hypot(float x, float y) {
+    return static_cast<float>(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
+}
 
 float Smoothstep(float edge0, float edge1, float x);
 

@@ -38,7 +38,8 @@ RgbImage Shade(const Surface& surface) {
             const float channels[3] = {c.r, c.g, c.b};
             for (int i = 0; i < 3; ++i) {
                 const float v = std::clamp(channels[i] * light, 0.0f, 1.0f);
-                out[i] = static_cast<uint8_t>(std::lround(v * 255.0f));
+                // lround without its call: for 0..255 the sum is exact in double.
+                out[i] = static_cast<uint8_t>(static_cast<double>(v * 255.0f) + 0.5);
             }
         }
     }
@@ -61,8 +62,12 @@ void MatchMeanLuminance(RgbImage& image, double target) {
         return;
     }
     const double k = target / mean;
+    uint8_t scaled[256];
+    for (int v = 0; v < 256; ++v) {
+        scaled[v] = static_cast<uint8_t>(std::clamp(std::lround(v * k), 0L, 255L));
+    }
     for (uint8_t& v : image.rgb) {
-        v = static_cast<uint8_t>(std::clamp(std::lround(v * k), 0L, 255L));
+        v = scaled[v];
     }
 }
 

@@ -50,14 +50,13 @@ struct Texel {
     float height;
 };
 
-// The shaded n x n tile whose pixel (x, y) is texelAt(x, y, u, v), with u, v the pixel's
-// centre in tile units.
+// The shaded n x n tile whose pixel (x, y) is texelAt(x, y).
 template <class TexelAt>
 RgbImage ShadedTile(int n, TexelAt texelAt) {
     Surface surface(n);
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
-            const Texel texel = texelAt(x, y, U(x, n), U(y, n));
+            const Texel texel = texelAt(x, y);
             surface.colourAt(x, y) = texel.colour;
             surface.heightAt(x, y) = texel.height;
         }

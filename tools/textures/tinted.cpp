@@ -18,7 +18,7 @@ RgbImage StoneBlocks(int n) {
     const TileFbm wobbleYAt(12, n, 8, 8, 3);
     const TileFbm grainAt(13, n, 16, 16, 4);
     const TileFbm pitsAt(14, n, 32, 32, 2);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         // Wobble the joints so the blocks look cut by hand.
         const float wx = (wobbleXAt(x, y) - 0.5f) * 7.0f;
         const float wy = (wobbleYAt(x, y) - 0.5f) * 7.0f;
@@ -36,7 +36,7 @@ RgbImage StoneBlocks(int n) {
 
 RgbImage Bricks(int n) {
     const TileFbm grainAt(21, n, 32, 32, 3);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 8, 4, 0.5f);
         const float e = b.edge();
         const float grain = grainAt(x, y);
@@ -52,7 +52,7 @@ RgbImage Bricks(int n) {
 RgbImage RivetedPlates(int n) {
     BlockFbm brushedAt(31, n, 2, 64, 3);
     const TileFbm wearAt(32, n, 6, 6, 4);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 2, 2, 0.0f);
         const float e = b.edge();
         const float brushed = brushedAt(b.id, x, y);
@@ -69,7 +69,7 @@ RgbImage RivetedPlates(int n) {
 
 RgbImage Tiles(int n) {
     const TileFbm glazeAt(41, n, 4, 4, 3);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 4, 4, 0.0f);
         const float e = b.edge();
         const float glaze = glazeAt(x, y);
@@ -83,7 +83,7 @@ RgbImage Tiles(int n) {
 
 RgbImage Panels(int n) {
     const TileFbm noiseAt(51, n, 8, 8, 4);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 1, 2, 0.0f);
         const float e = b.edge();
         const float noise = noiseAt(x, y);
@@ -97,7 +97,7 @@ RgbImage Panels(int n) {
         // Screws in the outer frame's corners.
         const float cx = std::min(b.left, b.right);
         const float cy = std::min(b.top, b.bottom);
-        const float screw = std::hypot(cx - 7.0f, cy - 7.0f);
+        const float screw = Hypot(cx - 7.0f, cy - 7.0f);
         const float slot = (screw < 2.6f && std::fabs((b.left - b.top)) < 0.8f) ? 1.0f : 0.0f;
         h += Dome(screw, 3.2f, 1.5f) - slot;
         float shade = 0.88f + 0.08f * (noise - 0.5f);
@@ -111,9 +111,10 @@ RgbImage Panels(int n) {
 RgbImage Stucco(int n) {
     const TileFbm broadAt(61, n, 4, 4, 5);
     const TileFbm fineAt(64, n, 64, 64, 2);
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    const TileCellNoise cellsAt(62, n, 24);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const float broad = broadAt(x, y);
-        const Worley w = CellNoise(62, u, v, 24);
+        const Worley w = cellsAt(x, y);
         const float blob = 1.0f - Smoothstep(0.0f, 0.6f, w.f1);
         const float fleck = Hash01(63, x, y) > 0.985f ? 0.08f : 0.0f;
         return {Grey(0.88f + 0.1f * (broad - 0.5f) - fleck),
@@ -126,7 +127,7 @@ RgbImage TreadPlate(int n) {
     const float cell = static_cast<float>(n) / 8.0f;
     const TileFbm wearAt(71, n, 8, 8, 4);
     const TileFbm scratchesAt(72, n, 64, 4, 2);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const int cx = static_cast<int>((x + 0.5f) / cell);
         const int cy = static_cast<int>((y + 0.5f) / cell);
         const float lx = (x + 0.5f) - (cx + 0.5f) * cell;

@@ -22,7 +22,7 @@ RgbImage MossyStone(int n) {
     const TileFbm grainAt(114, n, 16, 16, 4);
     const TileFbm patchAt(116, n, 4, 4, 5);
     const TileFbm tuftAt(117, n, 64, 64, 2);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const float wx = (wobbleXAt(x, y) - 0.5f) * 8.0f;
         const float wy = (wobbleYAt(x, y) - 0.5f) * 8.0f;
         const BlockHit b = RandomCourses(x + 0.5f + wx, y + 0.5f + wy, n, 5, 3, 113);
@@ -47,7 +47,9 @@ RgbImage WoodPlanks(int n) {
     const Rgb gap{0.12f, 0.07f, 0.04f};
     BlockFbm warpAt(122, n, 3, 4, 3);
     const TileFbm fibreAt(123, n, 4, 128, 2);
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    const TileCellNoise knotsAt(125, n, 5);
+    const TileFbm knotSpreadAt(126, n, 5, 5, 1);  // one octave: ValueNoise's value exactly
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RandomCourses(x + 0.5f, y + 0.5f, n, 8, 3, 121);
         const float e = b.edge();
         // Grain runs along the planks: slow noise across, fast along the board's height.
@@ -57,9 +59,9 @@ RgbImage WoodPlanks(int n) {
         const float tone = 0.85f + 0.25f * Hash01(124, b.id, 0);
         Rgb wood = Scale(Mix(dark, light, 0.35f + 0.4f * lines * fibre + 0.25f * fibre), tone);
         // A knot here and there.
-        const Worley knot = CellNoise(125, u, v, 5);
-        const float k = (1.0f - Smoothstep(0.03f, 0.1f, knot.f1)) *
-                        Smoothstep(0.6f, 0.7f, ValueNoise(126, u, v, 5, 5));
+        const Worley knot = knotsAt(x, y);
+        const float k =
+            (1.0f - Smoothstep(0.03f, 0.1f, knot.f1)) * Smoothstep(0.6f, 0.7f, knotSpreadAt(x, y));
         wood = Mix(wood, Scale(dark, 0.7f), k * 0.8f);
         return {Mix(gap, wood, Smoothstep(0.8f, 1.8f, e)),
                 2.0f * Bevel(e, 0.8f, 2.0f) + 0.6f * lines * fibre - 1.0f * k};
@@ -74,7 +76,7 @@ RgbImage CopperPlates(int n) {
     const TileFbm wetAt(133, n, 5, 5, 5);
     const TileFbm patinaAt(134, n, 32, 32, 2);
     const TileFbm streakAt(135, n, 48, 3, 3);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 2, 2, 0.5f);
         const float e = b.edge();
         const float brushed = brushedAt(b.id, x, y);
@@ -99,7 +101,7 @@ RgbImage SeaTiles(int n) {
     const Rgb pale{0.45f, 0.72f, 0.70f};
     const Rgb grout{0.80f, 0.79f, 0.74f};
     const TileFbm glazeAt(143, n, 16, 16, 3);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 8, 8, 0.0f);
         const float e = b.edge();
         const float pick = Hash01(141, b.id, 0);
@@ -118,7 +120,7 @@ RgbImage RedBricks(int n) {
     const Rgb burnt{0.38f, 0.16f, 0.12f};
     const Rgb mortar{0.76f, 0.72f, 0.64f};
     const TileFbm grainAt(153, n, 32, 32, 3);
-    return ShadedTile(n, [&](int x, int y, float, float) -> Texel {
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 8, 4, 0.5f);
         const float e = b.edge();
         const float pick = Hash01(151, b.id, 0);
