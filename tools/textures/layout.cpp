@@ -7,8 +7,6 @@
 
 namespace art {
 
-float BlockHit::edge() const { return std::min(std::min(left, right), std::min(top, bottom)); }
-
 namespace {
 
 float WrapF(float v, float n) {

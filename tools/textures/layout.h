@@ -2,6 +2,8 @@
 // Masonry layouts that wrap around the tile: which block a pixel belongs to and how far it is
 // from that block's edges.
 
+#include <algorithm>
+
 namespace art {
 
 struct BlockHit {
@@ -13,7 +15,9 @@ struct BlockHit {
     float width = 0.0f;  // block size in pixels
     float height = 0.0f;
 
-    float edge() const;  // distance to the nearest edge
+    float edge() const {  // distance to the nearest edge
+        return std::min(std::min(left, right), std::min(top, bottom));
+    }
 };
 
 // Rows of `rows` equal heights; row r holds `cols` equal blocks shifted by r * shift of a block.

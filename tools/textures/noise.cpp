@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "tools/textures/surface.h"
 
@@ -59,8 +58,8 @@ float Fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, 
     return sum / total;
 }
 
-TileFbm::TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain)
-    : gain_(gain) {
+FbmOctave::FbmOctave(uint32_t seed, int n, int cellsX, int cellsY)
+    : width(cellsX), lattice(static_cast<size_t>(cellsX) * cellsY) {
     // The same operations as ValueNoise's on the same values, so the same results.
     auto spans = [n](int cells) {
         std::vector<Span> out(static_cast<size_t>(n));
@@ -72,35 +71,48 @@ TileFbm::TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, floa
         }
         return out;
     };
-    for (int i = 0; i < octaves; ++i) {
-        const uint32_t layer = seed + 7919u * static_cast<uint32_t>(i);
-        const int w = cellsX << i, h = cellsY << i;
-        Octave octave{w, std::vector<float>(static_cast<size_t>(w) * h), spans(w), spans(h)};
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                octave.lattice[static_cast<size_t>(y) * w + x] = Hash01(layer, x, y);
-            }
+    columns = spans(cellsX);
+    rows = spans(cellsY);
+    for (int y = 0; y < cellsY; ++y) {
+        for (int x = 0; x < cellsX; ++x) {
+            lattice[static_cast<size_t>(y) * cellsX + x] = Hash01(seed, x, y);
         }
-        octaves_.push_back(std::move(octave));
     }
 }
 
-float TileFbm::operator()(int x, int y) const {
-    float sum = 0.0f;
+TileFbm::TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain)
+    : n_(n), values_(static_cast<size_t>(n) * n, 0.0f) {
+    // Fbm's sum, octave after octave for every pixel: each pixel's terms add up in Fbm's order.
     float weight = 1.0f;
     float total = 0.0f;
-    for (const Octave& o : octaves_) {
-        const Span& c = o.columns[static_cast<size_t>(x)];
-        const Span& r = o.rows[static_cast<size_t>(y)];
-        const float* ya = &o.lattice[static_cast<size_t>(r.a) * o.width];
-        const float* yb = &o.lattice[static_cast<size_t>(r.b) * o.width];
-        const float top = Lerp(ya[c.a], ya[c.b], c.t);
-        const float bottom = Lerp(yb[c.a], yb[c.b], c.t);
-        sum += weight * Lerp(top, bottom, r.t);
+    std::vector<float> across;  // each lattice row interpolated across every pixel column
+    for (int i = 0; i < octaves; ++i) {
+        const FbmOctave o(seed + 7919u * static_cast<uint32_t>(i), n, cellsX << i, cellsY << i);
+        const size_t lines = o.lattice.size() / static_cast<size_t>(o.width);
+        across.resize(lines * static_cast<size_t>(n));
+        for (size_t line = 0; line < lines; ++line) {
+            const float* values = &o.lattice[line * static_cast<size_t>(o.width)];
+            float* out = &across[line * static_cast<size_t>(n)];
+            for (int x = 0; x < n; ++x) {
+                const FbmOctave::Span& c = o.columns[static_cast<size_t>(x)];
+                out[x] = Lerp(values[c.a], values[c.b], c.t);
+            }
+        }
+        for (int y = 0; y < n; ++y) {
+            const FbmOctave::Span& r = o.rows[static_cast<size_t>(y)];
+            const float* top = &across[static_cast<size_t>(r.a) * n];
+            const float* bottom = &across[static_cast<size_t>(r.b) * n];
+            float* sum = &values_[static_cast<size_t>(y) * n];
+            for (int x = 0; x < n; ++x) {
+                sum[x] += weight * Lerp(top[x], bottom[x], r.t);
+            }
+        }
         total += weight;
-        weight *= gain_;
+        weight *= gain;
     }
-    return sum / total;
+    for (float& v : values_) {
+        v /= total;
+    }
 }
 
 float BlockFbm::operator()(int id, int x, int y) {
@@ -108,11 +120,27 @@ float BlockFbm::operator()(int id, int x, int y) {
     if (at >= byId_.size()) {
         byId_.resize(at + 1);
     }
-    if (!byId_[at]) {
-        byId_[at] = std::make_unique<TileFbm>(seed_ + static_cast<uint32_t>(id), n_, cellsX_,
-                                              cellsY_, octaves_);
+    std::vector<FbmOctave>& octaves = byId_[at];
+    const uint32_t seed = seed_ + static_cast<uint32_t>(id);
+    for (int i = static_cast<int>(octaves.size()); i < octaves_; ++i) {
+        octaves.emplace_back(seed + 7919u * static_cast<uint32_t>(i), n_, cellsX_ << i,
+                             cellsY_ << i);
     }
-    return (*byId_[at])(x, y);
+    float sum = 0.0f;
+    float weight = 1.0f;
+    float total = 0.0f;
+    for (const FbmOctave& o : octaves) {
+        const FbmOctave::Span& c = o.columns[static_cast<size_t>(x)];
+        const FbmOctave::Span& r = o.rows[static_cast<size_t>(y)];
+        const float* ya = &o.lattice[static_cast<size_t>(r.a) * o.width];
+        const float* yb = &o.lattice[static_cast<size_t>(r.b) * o.width];
+        const float top = Lerp(ya[c.a], ya[c.b], c.t);
+        const float bottom = Lerp(yb[c.a], yb[c.b], c.t);
+        sum += weight * Lerp(top, bottom, r.t);
+        total += weight;
+        weight *= 0.5f;
+    }
+    return sum / total;
 }
 
 Worley CellNoise(uint32_t seed, float u, float v, int cells) {
@@ -184,11 +212,6 @@ Worley TileCellNoise::operator()(int px, int py) const {
         }
     }
     return w;
-}
-
-float Smoothstep(float edge0, float edge1, float x) {
-    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-    return t * t * (3.0f - 2.0f * t);
 }
 
 }  // namespace art

@@ -2,9 +2,9 @@
 // Deterministic, tileable noise for the texture generator. Coordinates u, v are in tile units:
 // [0, 1) covers the texture once and every function repeats with period 1 on both axes.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace art {
@@ -25,32 +25,37 @@ float ValueNoise(uint32_t seed, float u, float v, int cellsX, int cellsY);
 // times its weight; normalised to [0, 1].
 float Fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, float gain = 0.5f);
 
-// Fbm(seed, U(x, n), U(y, n), cellsX, cellsY, octaves, gain) at every pixel (x, y) of an n x n
-// tile, bit for bit, with each octave's lattice hashed once and each column's and row's cell and
-// weight found once: Fbm pixel by pixel was most of the time the page took to draw its textures.
-class TileFbm {
-  public:
-    TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain = 0.5f);
-    float operator()(int x, int y) const;
+// One octave of Fbm over the pixel centres of an n x n tile: the lattice's hashes, and for each
+// pixel column and row the lattice lines either side of it and the faded weight between them.
+struct FbmOctave {
+    FbmOctave(uint32_t seed, int n, int cellsX, int cellsY);
 
-  private:
-    struct Span {  // the lattice lines either side of a pixel's centre, and the faded weight
+    struct Span {
         int a;
         int b;
         float t;
     };
-    struct Octave {
-        int width;
-        std::vector<float> lattice;  // Hash01 of each lattice point, row by row
-        std::vector<Span> columns;
-        std::vector<Span> rows;
-    };
-    std::vector<Octave> octaves_;
-    float gain_;
+    int width;
+    std::vector<float> lattice;  // Hash01 of each lattice point, row by row
+    std::vector<Span> columns;
+    std::vector<Span> rows;
 };
 
-// A TileFbm for each block of a layout, seeded seed + the block's id, made when the block is
-// first met: a tile has a few dozen blocks at most.
+// Fbm(seed, U(x, n), U(y, n), cellsX, cellsY, octaves, gain) at every pixel (x, y) of an n x n
+// tile, bit for bit, worked out for the whole tile at once: Fbm pixel by pixel, four hashes per
+// octave, was most of the time the page took to draw its textures.
+class TileFbm {
+  public:
+    TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain = 0.5f);
+    float operator()(int x, int y) const { return values_[static_cast<size_t>(y) * n_ + x]; }
+
+  private:
+    int n_;
+    std::vector<float> values_;
+};
+
+// The same for each block of a layout, seeded seed + the block's id, pixel by pixel: a block
+// covers a small part of the tile. Its lattices are made when the block is first met.
 class BlockFbm {
   public:
     BlockFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves)
@@ -60,7 +65,7 @@ class BlockFbm {
   private:
     uint32_t seed_;
     int n_, cellsX_, cellsY_, octaves_;
-    std::vector<std::unique_ptr<TileFbm>> byId_;
+    std::vector<std::vector<FbmOctave>> byId_;  // empty for the blocks not met yet
 };
 
 // Distances, in lattice cells, to the nearest and second-nearest of one random point per cell.
@@ -91,6 +96,11 @@ inline float Hypot(float x, float y) {
     return static_cast<float>(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
 }
 
-float Smoothstep(float edge0, float edge1, float x);
+// Inline, as the other small helpers the recipes call for every pixel: the page runs them
+// as quickly compiled code, where a call costs more than the arithmetic.
+inline float Smoothstep(float edge0, float edge1, float x) {
+    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
+    return t * t * (3.0f - 2.0f * t);
+}
 
 }  // namespace art
