@@ -26,10 +26,10 @@ float NearestBorderRivet(const BlockHit& plate, float inset, float pitch) {
     };
     const float cx = along(lx, w);
     const float cy = along(ly, h);
-    float best = std::hypot(lx - cx, ly - inset);
-    best = std::min(best, std::hypot(lx - cx, ly - (h - inset)));
-    best = std::min(best, std::hypot(lx - inset, ly - cy));
-    best = std::min(best, std::hypot(lx - (w - inset), ly - cy));
+    float best = Hypot(lx - cx, ly - inset);
+    best = std::min(best, Hypot(lx - cx, ly - (h - inset)));
+    best = std::min(best, Hypot(lx - inset, ly - cy));
+    best = std::min(best, Hypot(lx - (w - inset), ly - cy));
     return best;
 }
 

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "tools/textures/noise.h"
 
 namespace art {
 
-float BlockHit::edge() const { return std::min(std::min(left, right), std::min(top, bottom)); }
-
 namespace {
 
 float WrapF(float v, float n) {
+    if (v >= 0.0f && v < n) {
+        return v;  // what fmod gives, without its slow loop in the page's C library
+    }
     v = std::fmod(v, n);
     return v < 0.0f ? v + n : v;
 }
@@ -44,12 +44,14 @@ BlockHit RandomCourses(float x, float y, int size, int rows, int maxCols, unsign
     const int row = std::min(rows - 1, static_cast<int>(fy / rowH));
 
     // Random widths for this row, normalised to the tile width.
-    const int cols = 2 + static_cast<int>(Hash(seed, row, 0) % static_cast<unsigned>(maxCols - 1));
-    std::vector<float> widths(static_cast<size_t>(cols));
+    const int cols =
+        std::min(kMaxCourseBlocks,
+                 2 + static_cast<int>(Hash(seed, row, 0) % static_cast<unsigned>(maxCols - 1)));
+    float widths[kMaxCourseBlocks];
     float total = 0.0f;
     for (int c = 0; c < cols; ++c) {
-        widths[static_cast<size_t>(c)] = 0.6f + Hash01(seed, row, c + 1);
-        total += widths[static_cast<size_t>(c)];
+        widths[c] = 0.6f + Hash01(seed, row, c + 1);
+        total += widths[c];
     }
     const float offset = Hash01(seed ^ 0xA511E9B3u, row, 0) * static_cast<float>(size);
     const float fx = WrapF(x - offset, static_cast<float>(size));
@@ -57,14 +59,14 @@ BlockHit RandomCourses(float x, float y, int size, int rows, int maxCols, unsign
     int col = 0;
     float width = 0.0f;
     for (; col < cols; ++col) {
-        width = widths[static_cast<size_t>(col)] / total * static_cast<float>(size);
+        width = widths[col] / total * static_cast<float>(size);
         if (fx < start + width || col == cols - 1) {
             break;
         }
         start += width;
     }
     BlockHit hit;
-    hit.id = row * 16 + col;
+    hit.id = row * kMaxCourseBlocks + col;
     hit.left = fx - start;
     hit.right = start + width - fx;
     hit.top = fy - row * rowH;

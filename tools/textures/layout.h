@@ -2,6 +2,8 @@
 // Masonry layouts that wrap around the tile: which block a pixel belongs to and how far it is
 // from that block's edges.
 
+#include <algorithm>
+
 namespace art {
 
 struct BlockHit {
@@ -13,13 +15,17 @@ struct BlockHit {
     float width = 0.0f;  // block size in pixels
     float height = 0.0f;
 
-    float edge() const;  // distance to the nearest edge
+    float edge() const {  // distance to the nearest edge
+        return std::min(std::min(left, right), std::min(top, bottom));
+    }
 };
 
 // Rows of `rows` equal heights; row r holds `cols` equal blocks shifted by r * shift of a block.
 BlockHit RunningBond(float x, float y, int size, int rows, int cols, float shift);
 
-// Rows of equal height whose blocks have random widths (2 to maxCols blocks per row).
+// Rows of equal height whose blocks have random widths (2 to maxCols blocks per row, at most
+// kMaxCourseBlocks; a block's id is row * kMaxCourseBlocks + its place in the row).
+constexpr int kMaxCourseBlocks = 16;
 BlockHit RandomCourses(float x, float y, int size, int rows, int maxCols, unsigned seed);
 
 }  // namespace art

@@ -2,7 +2,10 @@
 // Deterministic, tileable noise for the texture generator. Coordinates u, v are in tile units:
 // [0, 1) covers the texture once and every function repeats with period 1 on both axes.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace art {
 
@@ -22,6 +25,49 @@ float ValueNoise(uint32_t seed, float u, float v, int cellsX, int cellsY);
 // times its weight; normalised to [0, 1].
 float Fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, float gain = 0.5f);
 
+// One octave of Fbm over the pixel centres of an n x n tile: the lattice's hashes, and for each
+// pixel column and row the lattice lines either side of it and the faded weight between them.
+struct FbmOctave {
+    FbmOctave(uint32_t seed, int n, int cellsX, int cellsY);
+
+    struct Span {
+        int a;
+        int b;
+        float t;
+    };
+    int width;
+    std::vector<float> lattice;  // Hash01 of each lattice point, row by row
+    std::vector<Span> columns;
+    std::vector<Span> rows;
+};
+
+// Fbm(seed, U(x, n), U(y, n), cellsX, cellsY, octaves, gain) at every pixel (x, y) of an n x n
+// tile, bit for bit, worked out for the whole tile at once: Fbm pixel by pixel, four hashes per
+// octave, was most of the time the page took to draw its textures.
+class TileFbm {
+  public:
+    TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain = 0.5f);
+    float operator()(int x, int y) const { return values_[static_cast<size_t>(y) * n_ + x]; }
+
+  private:
+    int n_;
+    std::vector<float> values_;
+};
+
+// The same for each block of a layout, seeded seed + the block's id, pixel by pixel: a block
+// covers a small part of the tile. Its lattices are made when the block is first met.
+class BlockFbm {
+  public:
+    BlockFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves)
+        : seed_(seed), n_(n), cellsX_(cellsX), cellsY_(cellsY), octaves_(octaves) {}
+    float operator()(int id, int x, int y);
+
+  private:
+    uint32_t seed_;
+    int n_, cellsX_, cellsY_, octaves_;
+    std::vector<std::vector<FbmOctave>> byId_;  // empty for the blocks not met yet
+};
+
 // Distances, in lattice cells, to the nearest and second-nearest of one random point per cell.
 struct Worley {
     float f1;
@@ -29,6 +75,32 @@ struct Worley {
 };
 Worley CellNoise(uint32_t seed, float u, float v, int cells);
 
-float Smoothstep(float edge0, float edge1, float x);
+// CellNoise(seed, U(x, n), U(y, n), cells) at every pixel (x, y) of an n x n tile, bit for bit,
+// with each cell's feature point hashed once.
+class TileCellNoise {
+  public:
+    TileCellNoise(uint32_t seed, int n, int cells);
+    Worley operator()(int x, int y) const;
+
+  private:
+    int cells_;
+    std::vector<float> at_;      // U(i, n) * cells, the same along both axes
+    std::vector<int> cellAt_;    // its cell
+    std::vector<float> pointX_;  // the feature point's offset in each cell, row by row
+    std::vector<float> pointY_;
+};
+
+// hypot(x, y) for floats as glibc works it out, through double, but the same on every machine
+// (the page's C library may round it differently) and without a call.
+inline float Hypot(float x, float y) {
+    return static_cast<float>(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
+}
+
+// Inline, as the other small helpers the recipes call for every pixel: the page runs them
+// as quickly compiled code, where a call costs more than the arithmetic.
+inline float Smoothstep(float edge0, float edge1, float x) {
+    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
+    return t * t * (3.0f - 2.0f * t);
+}
 
 }  // namespace art

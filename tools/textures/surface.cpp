@@ -7,16 +7,6 @@
 
 namespace art {
 
-Rgb Mix(Rgb a, Rgb b, float t) {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Rgb Scale(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
-
-float Surface::heightWrapped(int x, int y) const {
-    return height[static_cast<size_t>(Wrap(y, size)) * size + Wrap(x, size)];
-}
-
 RgbImage Shade(const Surface& surface) {
     // Light from the upper left and in front; image y grows downwards.
     const float lx = -0.45f, ly = -0.55f, lz = 0.70f;
@@ -24,11 +14,15 @@ RgbImage Shade(const Surface& surface) {
     const int n = surface.size;
     RgbImage image(n, n);
     for (int y = 0; y < n; ++y) {
+        // The rows either side, wrapped; and the columns, below.
+        const float* above = &surface.height[static_cast<size_t>(Wrap(y - 1, n)) * n];
+        const float* row = &surface.height[static_cast<size_t>(y) * n];
+        const float* below = &surface.height[static_cast<size_t>(Wrap(y + 1, n)) * n];
         for (int x = 0; x < n; ++x) {
-            const float dx =
-                (surface.heightWrapped(x + 1, y) - surface.heightWrapped(x - 1, y)) * 0.5f;
-            const float dy =
-                (surface.heightWrapped(x, y + 1) - surface.heightWrapped(x, y - 1)) * 0.5f;
+            const int left = x == 0 ? n - 1 : x - 1;
+            const int right = x == n - 1 ? 0 : x + 1;
+            const float dx = (row[right] - row[left]) * 0.5f;
+            const float dy = (below[x] - above[x]) * 0.5f;
             const float len = std::sqrt(dx * dx + dy * dy + 1.0f);
             const float diffuse = (-dx * lx - dy * ly + lz) / (len * norm);
             const float flat = lz / norm;
@@ -38,7 +32,8 @@ RgbImage Shade(const Surface& surface) {
             const float channels[3] = {c.r, c.g, c.b};
             for (int i = 0; i < 3; ++i) {
                 const float v = std::clamp(channels[i] * light, 0.0f, 1.0f);
-                out[i] = static_cast<uint8_t>(std::lround(v * 255.0f));
+                // lround without its call: for 0..255 the sum is exact in double.
+                out[i] = static_cast<uint8_t>(static_cast<double>(v * 255.0f) + 0.5);
             }
         }
     }
@@ -61,8 +56,12 @@ void MatchMeanLuminance(RgbImage& image, double target) {
         return;
     }
     const double k = target / mean;
+    uint8_t scaled[256];
+    for (int v = 0; v < 256; ++v) {
+        scaled[v] = static_cast<uint8_t>(std::clamp(std::lround(v * k), 0L, 255L));
+    }
     for (uint8_t& v : image.rgb) {
-        v = static_cast<uint8_t>(std::clamp(std::lround(v * k), 0L, 255L));
+        v = scaled[v];
     }
 }
 

@@ -13,8 +13,10 @@ struct Rgb {
     float r = 0.0f, g = 0.0f, b = 0.0f;
 };
 
-Rgb Mix(Rgb a, Rgb b, float t);
-Rgb Scale(Rgb c, float k);
+inline Rgb Mix(Rgb a, Rgb b, float t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+inline Rgb Scale(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 
 struct Surface {
     int size = 0;
@@ -28,7 +30,6 @@ struct Surface {
 
     Rgb& colourAt(int x, int y) { return colour[static_cast<size_t>(y) * size + x]; }
     float& heightAt(int x, int y) { return height[static_cast<size_t>(y) * size + x]; }
-    float heightWrapped(int x, int y) const;
 };
 
 // Colour times a diffuse term from the height field's normals; flat ground keeps its albedo.
@@ -50,14 +51,13 @@ struct Texel {
     float height;
 };
 
-// The shaded n x n tile whose pixel (x, y) is texelAt(x, y, u, v), with u, v the pixel's
-// centre in tile units.
+// The shaded n x n tile whose pixel (x, y) is texelAt(x, y).
 template <class TexelAt>
 RgbImage ShadedTile(int n, TexelAt texelAt) {
     Surface surface(n);
     for (int y = 0; y < n; ++y) {
         for (int x = 0; x < n; ++x) {
-            const Texel texel = texelAt(x, y, U(x, n), U(y, n));
+            const Texel texel = texelAt(x, y);
             surface.colourAt(x, y) = texel.colour;
             surface.heightAt(x, y) = texel.height;
         }

@@ -14,14 +14,18 @@ namespace {
 Rgb Grey(float v) { return {v, v, v}; }
 
 RgbImage StoneBlocks(int n) {
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    const TileFbm wobbleXAt(11, n, 8, 8, 3);
+    const TileFbm wobbleYAt(12, n, 8, 8, 3);
+    const TileFbm grainAt(13, n, 16, 16, 4);
+    const TileFbm pitsAt(14, n, 32, 32, 2);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         // Wobble the joints so the blocks look cut by hand.
-        const float wx = (Fbm(11, u, v, 8, 8, 3) - 0.5f) * 7.0f;
-        const float wy = (Fbm(12, u, v, 8, 8, 3) - 0.5f) * 7.0f;
+        const float wx = (wobbleXAt(x, y) - 0.5f) * 7.0f;
+        const float wy = (wobbleYAt(x, y) - 0.5f) * 7.0f;
         const BlockHit b = RandomCourses(x + 0.5f + wx, y + 0.5f + wy, n, 4, 3, 101);
         const float e = b.edge();
-        const float grain = Fbm(13, u, v, 16, 16, 4);
-        const float pits = Smoothstep(0.68f, 0.85f, Fbm(14, u, v, 32, 32, 2));
+        const float grain = grainAt(x, y);
+        const float pits = Smoothstep(0.68f, 0.85f, pitsAt(x, y));
         const float tone = 0.84f + 0.14f * Hash01(15, b.id, 0);
         const Rgb stone = Grey(tone * (0.86f + 0.22f * grain) - 0.06f * pits);
         const Rgb mortar = Grey(0.68f + 0.12f * grain);
@@ -31,10 +35,11 @@ RgbImage StoneBlocks(int n) {
 }
 
 RgbImage Bricks(int n) {
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    const TileFbm grainAt(21, n, 32, 32, 3);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 8, 4, 0.5f);
         const float e = b.edge();
-        const float grain = Fbm(21, u, v, 32, 32, 3);
+        const float grain = grainAt(x, y);
         const float speck = Hash01(22, x, y) > 0.97f ? 0.1f : 0.0f;
         const float tone = 0.82f + 0.16f * Hash01(23, b.id, 1);
         const Rgb brick = Grey(tone * (0.9f + 0.16f * grain) - speck);
@@ -45,11 +50,13 @@ RgbImage Bricks(int n) {
 }
 
 RgbImage RivetedPlates(int n) {
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    BlockFbm brushedAt(31, n, 2, 64, 3);
+    const TileFbm wearAt(32, n, 6, 6, 4);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 2, 2, 0.0f);
         const float e = b.edge();
-        const float brushed = Fbm(31 + static_cast<unsigned>(b.id), u, v, 2, 64, 3);
-        const float wear = Fbm(32, u, v, 6, 6, 4);
+        const float brushed = brushedAt(b.id, x, y);
+        const float wear = wearAt(x, y);
         const float tone = 0.86f + 0.08f * Hash01(33, b.id, 0);
         const float rivet = Dome(NearestBorderRivet(b, 9.0f, 18.0f), 3.5f, 2.5f);
         const float seam = Smoothstep(0.5f, 2.5f, e);
@@ -61,10 +68,11 @@ RgbImage RivetedPlates(int n) {
 }
 
 RgbImage Tiles(int n) {
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    const TileFbm glazeAt(41, n, 4, 4, 3);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 4, 4, 0.0f);
         const float e = b.edge();
-        const float glaze = Fbm(41, u, v, 4, 4, 3);
+        const float glaze = glazeAt(x, y);
         const float tone = 0.9f + 0.07f * Hash01(42, b.id, 0);
         const Rgb tile = Grey(tone * (0.94f + 0.1f * glaze));
         const Rgb grout = Grey(0.6f + 0.12f * Hash01(43, x, y));
@@ -74,10 +82,11 @@ RgbImage Tiles(int n) {
 }
 
 RgbImage Panels(int n) {
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    const TileFbm noiseAt(51, n, 8, 8, 4);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const BlockHit b = RunningBond(x + 0.5f, y + 0.5f, n, 1, 2, 0.0f);
         const float e = b.edge();
-        const float noise = Fbm(51, u, v, 8, 8, 4);
+        const float noise = noiseAt(x, y);
         // Outer seam, then a raised inner plate with a groove across its middle.
         float h = 2.0f * Smoothstep(0.5f, 2.0f, e) + 3.0f * Bevel(e, 14.0f, 3.0f);
         const float midGroove = std::fabs(b.top - b.height * 0.5f);
@@ -88,7 +97,7 @@ RgbImage Panels(int n) {
         // Screws in the outer frame's corners.
         const float cx = std::min(b.left, b.right);
         const float cy = std::min(b.top, b.bottom);
-        const float screw = std::hypot(cx - 7.0f, cy - 7.0f);
+        const float screw = Hypot(cx - 7.0f, cy - 7.0f);
         const float slot = (screw < 2.6f && std::fabs((b.left - b.top)) < 0.8f) ? 1.0f : 0.0f;
         h += Dome(screw, 3.2f, 1.5f) - slot;
         float shade = 0.88f + 0.08f * (noise - 0.5f);
@@ -100,20 +109,25 @@ RgbImage Panels(int n) {
 }
 
 RgbImage Stucco(int n) {
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
-        const float broad = Fbm(61, u, v, 4, 4, 5);
-        const Worley w = CellNoise(62, u, v, 24);
+    const TileFbm broadAt(61, n, 4, 4, 5);
+    const TileFbm fineAt(64, n, 64, 64, 2);
+    const TileCellNoise cellsAt(62, n, 24);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
+        const float broad = broadAt(x, y);
+        const Worley w = cellsAt(x, y);
         const float blob = 1.0f - Smoothstep(0.0f, 0.6f, w.f1);
         const float fleck = Hash01(63, x, y) > 0.985f ? 0.08f : 0.0f;
         return {Grey(0.88f + 0.1f * (broad - 0.5f) - fleck),
-                3.0f * broad + 1.4f * blob + 0.6f * Fbm(64, u, v, 64, 64, 2)};
+                3.0f * broad + 1.4f * blob + 0.6f * fineAt(x, y)};
     });
 }
 
 // Raised lozenges on a steel floor plate, turned alternately like a tread pattern.
 RgbImage TreadPlate(int n) {
     const float cell = static_cast<float>(n) / 8.0f;
-    return ShadedTile(n, [&](int x, int y, float u, float v) -> Texel {
+    const TileFbm wearAt(71, n, 8, 8, 4);
+    const TileFbm scratchesAt(72, n, 64, 4, 2);
+    return ShadedTile(n, [&](int x, int y) -> Texel {
         const int cx = static_cast<int>((x + 0.5f) / cell);
         const int cy = static_cast<int>((y + 0.5f) / cell);
         const float lx = (x + 0.5f) - (cx + 0.5f) * cell;
@@ -124,8 +138,8 @@ RgbImage TreadPlate(int n) {
         const float b = (lx - turn * ly) * 0.70710678f;
         const float shape = std::fabs(a) / (cell * 0.46f) + std::fabs(b) / (cell * 0.14f);
         const float lozenge = 1.0f - Smoothstep(0.75f, 1.0f, shape);
-        const float wear = Fbm(71, u, v, 8, 8, 4);
-        const float scratches = Fbm(72, u, v, 64, 4, 2);
+        const float wear = wearAt(x, y);
+        const float scratches = scratchesAt(x, y);
         return {Grey(0.84f + 0.1f * (wear - 0.5f) + 0.05f * (scratches - 0.5f) + 0.05f * lozenge),
                 2.5f * lozenge + 0.6f * wear};
     });
