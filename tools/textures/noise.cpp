@@ -29,38 +29,9 @@ float Hash01(uint32_t seed, int x, int y) {
     return static_cast<float>(Hash(seed, x, y) >> 8) * (1.0f / 16777216.0f);
 }
 
-float ValueNoise(uint32_t seed, float u, float v, int cellsX, int cellsY) {
-    const float x = u * static_cast<float>(cellsX);
-    const float y = v * static_cast<float>(cellsY);
-    const float fx = std::floor(x);
-    const float fy = std::floor(y);
-    const int x0 = static_cast<int>(fx);
-    const int y0 = static_cast<int>(fy);
-    const float tx = Fade(x - fx);
-    const float ty = Fade(y - fy);
-    const int xa = Wrap(x0, cellsX), xb = Wrap(x0 + 1, cellsX);
-    const int ya = Wrap(y0, cellsY), yb = Wrap(y0 + 1, cellsY);
-    const float top = Lerp(Hash01(seed, xa, ya), Hash01(seed, xb, ya), tx);
-    const float bottom = Lerp(Hash01(seed, xa, yb), Hash01(seed, xb, yb), tx);
-    return Lerp(top, bottom, ty);
-}
-
-float Fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, float gain) {
-    float sum = 0.0f;
-    float weight = 1.0f;
-    float total = 0.0f;
-    for (int i = 0; i < octaves; ++i) {
-        sum += weight *
-               ValueNoise(seed + 7919u * static_cast<uint32_t>(i), u, v, cellsX << i, cellsY << i);
-        total += weight;
-        weight *= gain;
-    }
-    return sum / total;
-}
-
 FbmOctave::FbmOctave(uint32_t seed, int n, int cellsX, int cellsY)
     : width(cellsX), lattice(static_cast<size_t>(cellsX) * cellsY) {
-    // The same operations as ValueNoise's on the same values, so the same results.
+    // Where each pixel centre falls between the lattice lines, and how far, faded.
     auto spans = [n](int cells) {
         std::vector<Span> out(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
@@ -82,7 +53,8 @@ FbmOctave::FbmOctave(uint32_t seed, int n, int cellsX, int cellsY)
 
 TileFbm::TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain)
     : n_(n), values_(static_cast<size_t>(n) * n, 0.0f) {
-    // Fbm's sum, octave after octave for every pixel: each pixel's terms add up in Fbm's order.
+    // Octave after octave for every pixel: each pixel's terms add up in the same order as
+    // BlockFbm's, so both give the same value for the same layer.
     float weight = 1.0f;
     float total = 0.0f;
     std::vector<float> across;  // each lattice row interpolated across every pixel column
@@ -143,33 +115,6 @@ float BlockFbm::operator()(int id, int x, int y) {
     return sum / total;
 }
 
-Worley CellNoise(uint32_t seed, float u, float v, int cells) {
-    const float x = u * static_cast<float>(cells);
-    const float y = v * static_cast<float>(cells);
-    const int cx = static_cast<int>(std::floor(x));
-    const int cy = static_cast<int>(std::floor(y));
-    Worley w{1e9f, 1e9f};
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            const int gx = cx + dx;
-            const int gy = cy + dy;
-            // The feature point is hashed from the wrapped cell so the pattern tiles.
-            const int wx = Wrap(gx, cells);
-            const int wy = Wrap(gy, cells);
-            const float px = static_cast<float>(gx) + Hash01(seed, wx, wy);
-            const float py = static_cast<float>(gy) + Hash01(seed ^ 0x5bd1e995u, wx, wy);
-            const float d = Hypot(px - x, py - y);
-            if (d < w.f1) {
-                w.f2 = w.f1;
-                w.f1 = d;
-            } else if (d < w.f2) {
-                w.f2 = d;
-            }
-        }
-    }
-    return w;
-}
-
 TileCellNoise::TileCellNoise(uint32_t seed, int n, int cells)
     : cells_(cells),
       at_(static_cast<size_t>(n)),
@@ -189,7 +134,8 @@ TileCellNoise::TileCellNoise(uint32_t seed, int n, int cells)
 }
 
 Worley TileCellNoise::operator()(int px, int py) const {
-    // CellNoise's loop, its hashes looked up.
+    // The feature points of the 3 x 3 cells around the pixel's, each hashed from its wrapped
+    // cell so that the pattern tiles.
     const float x = at_[static_cast<size_t>(px)];
     const float y = at_[static_cast<size_t>(py)];
     const int cx = cellAt_[static_cast<size_t>(px)];

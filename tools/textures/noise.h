@@ -1,6 +1,6 @@
 #pragma once
-// Deterministic, tileable noise for the texture generator. Coordinates u, v are in tile units:
-// [0, 1) covers the texture once and every function repeats with period 1 on both axes.
+// Deterministic, tileable noise for the texture generator, worked out at the pixel centres of
+// an n x n tile; every layer repeats with the tile on both axes.
 
 #include <algorithm>
 #include <cmath>
@@ -18,14 +18,8 @@ inline int Wrap(int i, int n) { return (n & (n - 1)) == 0 ? i & (n - 1) : ((i % 
 uint32_t Hash(uint32_t seed, int x, int y);
 float Hash01(uint32_t seed, int x, int y);  // [0, 1)
 
-// Smoothly interpolated random values on a cellsX x cellsY lattice; result in [0, 1].
-float ValueNoise(uint32_t seed, float u, float v, int cellsX, int cellsY);
-
-// Sum of `octaves` layers of value noise, each with twice the lattice of the last and `gain`
-// times its weight; normalised to [0, 1].
-float Fbm(uint32_t seed, float u, float v, int cellsX, int cellsY, int octaves, float gain = 0.5f);
-
-// One octave of Fbm over the pixel centres of an n x n tile: the lattice's hashes, and for each
+// One octave of value noise (random values on a cellsX x cellsY lattice, smoothly
+// interpolated) over the pixel centres of an n x n tile: the lattice's hashes, and for each
 // pixel column and row the lattice lines either side of it and the faded weight between them.
 struct FbmOctave {
     FbmOctave(uint32_t seed, int n, int cellsX, int cellsY);
@@ -41,9 +35,10 @@ struct FbmOctave {
     std::vector<Span> rows;
 };
 
-// Fbm(seed, U(x, n), U(y, n), cellsX, cellsY, octaves, gain) at every pixel (x, y) of an n x n
-// tile, bit for bit, worked out for the whole tile at once: Fbm pixel by pixel, four hashes per
-// octave, was most of the time the page took to draw its textures.
+// Fractal noise at every pixel centre of an n x n tile: the sum of `octaves` layers of value
+// noise, each with twice the lattice of the last and `gain` times its weight, normalised to
+// [0, 1]. Worked out for the whole tile at once: pixel by pixel, four hashes per octave, it
+// was most of the time the page took to draw its textures.
 class TileFbm {
   public:
     TileFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves, float gain = 0.5f);
@@ -54,8 +49,8 @@ class TileFbm {
     std::vector<float> values_;
 };
 
-// The same for each block of a layout, seeded seed + the block's id, pixel by pixel: a block
-// covers a small part of the tile. Its lattices are made when the block is first met.
+// The same (gain 0.5) for each block of a layout, seeded seed + the block's id, pixel by pixel:
+// a block covers a small part of the tile. Its lattices are made when the block is first met.
 class BlockFbm {
   public:
     BlockFbm(uint32_t seed, int n, int cellsX, int cellsY, int octaves)
@@ -73,10 +68,9 @@ struct Worley {
     float f1;
     float f2;
 };
-Worley CellNoise(uint32_t seed, float u, float v, int cells);
 
-// CellNoise(seed, U(x, n), U(y, n), cells) at every pixel (x, y) of an n x n tile, bit for bit,
-// with each cell's feature point hashed once.
+// Cell noise at every pixel centre of an n x n tile, one random feature point in each of
+// cells x cells cells, each hashed once.
 class TileCellNoise {
   public:
     TileCellNoise(uint32_t seed, int n, int cells);
