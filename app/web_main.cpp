@@ -6,14 +6,15 @@
 
 #include "app/game.h"
 #include "maze/random.h"
-#include "maze/texture_set_loader.h"
+#include "maze/texture_set.h"
 #include "menu/menu_page.h"
 #include "overlay/text_layout.h"
 #include "platform/texture.h"
 #include "platform/video.h"
+#include "platform/web/image.h"
 #include "platform/web/input.h"
 #include "platform/web/page.h"
-#include "tools/textures/write_textures.h"
+#include "tools/textures/catalogue.h"
 
 namespace {
 
@@ -25,6 +26,24 @@ struct PageGame {
 };
 
 PageGame page;
+
+// The wall textures are painted here rather than downloaded (the page fetches only the font
+// sheet, page/page.js), and handed to WebGL as they are: no file between. In the order of
+// the desktop's files, the tinted family first.
+TextureSet PaintWallTextures() {
+    TextureSet set;
+    const auto add = [&set](const RgbImage& picture) {
+        set.textures.push_back(UploadPicture(picture.width, picture.height, picture.rgb.data()));
+    };
+    for (const art::TextureRecipe& recipe : art::TintedTextures()) {
+        add(art::MakeTinted(recipe));
+    }
+    for (const art::TextureRecipe& recipe : art::UntintedTextures()) {
+        add(art::MakeUntinted(recipe));
+    }
+    set.tintedCount = static_cast<int>(art::TintedTextures().size());
+    return set;
+}
 
 void Step() {
     // Escape may never reach the page while the pointer is locked or the game full screen:
@@ -49,13 +68,8 @@ int main() {
     SeedRandom(static_cast<unsigned>(std::time(nullptr)));
     InitVideo(800, 600, 32, 1);
     ListenToPage();
-    // The wall textures are drawn here rather than downloaded: the page fetches only the
-    // font sheet (page/page.js), and loads all of them as the desktop does.
-    if (!art::WriteTextures("./textures")) {
-        FatalMissingFile("./textures/t1.bmp");
-    }
     const TextureId font = LoadKeyedTexture(kFontSheetPath, 0, 0, 0, 1);
-    page.wallTextures = loadTextureSet();
+    page.wallTextures = PaintWallTextures();
     page.menu = BuildMenu();
     page.menu->SetVisible(1);  // the first maze is shown behind the open menu
     page.game = std::make_unique<Game>(*page.menu, font, page.wallTextures, 11);

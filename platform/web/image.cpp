@@ -9,6 +9,7 @@
 
 #include "platform/bmp_check.h"
 #include "platform/texture.h"
+#include "platform/web/image.h"
 #include "platform/web/page.h"
 
 namespace {
@@ -94,6 +95,17 @@ TextureId Upload(const Rgba& image, GLint minFilter) {
 }
 
 }  // namespace
+
+TextureId UploadPicture(int width, int height, const std::uint8_t* rgb) {
+    Rgba image{width, height,
+               std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4, 0)};
+    for (std::size_t i = 0, o = 0; o < image.bytes.size(); i += 3, o += 4) {
+        image.bytes[o] = rgb[i];
+        image.bytes[o + 1] = rgb[i + 1];
+        image.bytes[o + 2] = rgb[i + 2];
+    }
+    return Upload(image, GL_LINEAR_MIPMAP_NEAREST);
+}
 
 TextureId LoadTexture(const char* path, int /*bitsPerPixel*/) {
     return Upload(LoadRgba(path), GL_LINEAR_MIPMAP_NEAREST);
