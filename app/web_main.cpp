@@ -5,16 +5,15 @@
 #include <memory>
 
 #include "app/game.h"
+#include "app/painted_textures.h"
 #include "maze/random.h"
 #include "maze/texture_set.h"
 #include "menu/menu_page.h"
 #include "overlay/text_layout.h"
 #include "platform/texture.h"
 #include "platform/video.h"
-#include "platform/web/image.h"
 #include "platform/web/input.h"
 #include "platform/web/page.h"
-#include "tools/textures/catalogue.h"
 
 namespace {
 
@@ -26,24 +25,6 @@ struct PageGame {
 };
 
 PageGame page;
-
-// The wall textures are painted here rather than downloaded (the page fetches only the font
-// sheet, page/page.js), and handed to WebGL as they are: no file between. In the order of
-// the desktop's files, the tinted family first.
-TextureSet PaintWallTextures() {
-    TextureSet set;
-    const auto add = [&set](const RgbImage& picture) {
-        set.textures.push_back(UploadPicture(picture.width, picture.height, picture.rgb.data()));
-    };
-    for (const art::TextureRecipe& recipe : art::TintedTextures()) {
-        add(art::MakeTinted(recipe));
-    }
-    for (const art::TextureRecipe& recipe : art::UntintedTextures()) {
-        add(art::MakeUntinted(recipe));
-    }
-    set.tintedCount = static_cast<int>(art::TintedTextures().size());
-    return set;
-}
 
 void Step() {
     // Escape may never reach the page while the pointer is locked or the game full screen:

@@ -11,18 +11,17 @@
 
 #include <GLES3/gl3.h>
 #include <malloc.h>
-#include <sys/stat.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "app/painted_textures.h"
 #include "bench/figures.h"
 #include "bench/flight.h"
 #include "maze/maze.h"
 #include "maze/random.h"
-#include "maze/texture_set_loader.h"
 #include "platform/draw.h"
 #include "platform/texture.h"
 #include "platform/video.h"
@@ -30,7 +29,6 @@
 #include "render/quad.h"
 #include "render/scene.h"
 #include "render/wall_pass.h"
-#include "tools/textures/write_textures.h"
 
 EM_JS(void, CallBenchDone, (), { Module.orrBenchDone(); });
 
@@ -120,12 +118,7 @@ void Step() {
 
 int main() {
     InitVideo(kWidth, kHeight, 32, 0);
-    // The page's file system starts empty (the game's page makes the folder for the font).
-    mkdir("./textures", 0755);
-    if (!art::WriteTextures("./textures")) {
-        FatalMissingFile("./textures/t1.bmp");
-    }
-    bench.textures = loadTextureSet();
+    bench.textures = PaintWallTextures();
     SeedRandom(1);
     bench.large = std::make_unique<Maze>(39, 39, 39, bench.textures);
     // The size of the wasm memory, which only grows: what the browser holds for the page once
