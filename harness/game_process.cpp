@@ -165,22 +165,5 @@ void GameProcess::tap(const std::string& keysym) {
     }
 }
 
-std::vector<std::uint8_t> GameProcess::screenshot() {
-    const std::string command =
-        "xwd -root -silent -display " + display_ + " | convert xwd:- -depth 8 rgb:-";
-    std::vector<std::uint8_t> rgb;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return rgb;
-    }
-    std::uint8_t buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        rgb.insert(rgb.end(), buffer, buffer + n);
-    }
-    pclose(pipe);
-    return rgb;
-}
-
 std::string GameProcess::stdoutText() const { return ReadFile(files_.file("out")); }
 std::string GameProcess::stderrText() const { return ReadFile(files_.file("err")); }

@@ -2,7 +2,6 @@
 
 #include <sys/types.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,8 +49,6 @@ class GameProcess {
     // land in polls of their own.
     void tap(const std::string& keysym);
 
-    // xwd of the root window, which on Xvfb equals the game's back buffer. RGB, top row first.
-    std::vector<std::uint8_t> screenshot();
     std::string stdoutText() const;
     std::string stderrText() const;
 
