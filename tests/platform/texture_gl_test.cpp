@@ -26,7 +26,7 @@ using Bytes = std::vector<std::uint8_t>;
 // first `keep` bytes when that is given.
 Bytes Bmp(int bits, BmpCompression compression, std::uint32_t w, std::uint32_t h, int keep = 0) {
     const auto colour = [](int x, int) { return BmpColour{std::uint8_t(x % 2 * 255), 9, 4}; };
-    Bytes b = EncodeBmp(MakeBmpPicture(4, 4, colour), {bits, BmpHeader::Info, compression});
+    Bytes b = EncodeBmp(MakeBmpPicture(4, 4, colour), {bits, compression});
     for (int k = 0; k < 4; ++k) {
         b[kBmpWidthField + k] = static_cast<std::uint8_t>(w >> (8 * k));
         b[kBmpHeightField + k] = static_cast<std::uint8_t>(h >> (8 * k));
