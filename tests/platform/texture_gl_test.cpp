@@ -1,15 +1,11 @@
-// Image files the game must refuse, pixel offsets, frame time; on the private X server.
-#include <GL/gl.h>
+// Image files the game must refuse, and the frame time; on the private X server.
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "harness/temp_dir.h"
@@ -88,38 +84,6 @@ TEST(ImageFilesTest, RefusesAllButSoundBmpFiles) {
         SDL_Surface* image = ReadImage(path.c_str(), 32);
         EXPECT_EQ(image != nullptr, c.loads) << c.name;
         SDL_FreeSurface(image);
-    }
-}
-
-TEST(PixelAccessTest, ReachesRowsPastTwoGigabytes) {
-    // y * pitch past 2 GiB must not be an int product. Only the touched page is ever made.
-    const std::size_t bytes = std::size_t{32772} * 65532;
-    auto* memory =
-        static_cast<std::uint8_t*>(mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0));
-    SDL_Surface* s = SDL_CreateRGBSurfaceFrom(memory, 1, 32772, 32, 65532, 0, 0, 0, 0);
-    PutPixel(s, 0, 32771, 0x11223344u);
-    EXPECT_EQ(memory[bytes - 65532], 0x44);
-    SDL_FreeSurface(s);
-    munmap(memory, bytes);
-}
-
-// GLU rescales sides that are not powers of two and then reads one pixel past the image,
-// which faults where the image ends a mapping, as the image fuzzer found.
-TEST(PixelAccessTest, UploadReadsNothingPastTheImage) {
-    OpenGameWindow();
-    const long page = sysconf(_SC_PAGESIZE);
-    for (const auto& [w, h] : {std::pair{2, 48}, std::pair{512, 448}, std::pair{3, 5}}) {
-        const std::size_t bytes = std::size_t(w) * h * 4;
-        const std::size_t span = (bytes + page - 1) / page * page + page;
-        auto* memory = static_cast<std::uint8_t*>(
-            mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-        mprotect(memory + span - page, page, PROT_NONE);
-        std::uint8_t* pixels = memory + span - page - bytes;
-        SDL_Surface* s = SDL_CreateRGBSurfaceFrom(pixels, w, h, 32, w * 4, 0, 0, 0, 0);
-        UploadTexture(s, GL_LINEAR, GL_LINEAR_MIPMAP_NEAREST);
-        SDL_FreeSurface(s);
-        munmap(memory, span);
     }
 }
 
