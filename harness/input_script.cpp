@@ -48,7 +48,7 @@ std::vector<SwapRecord> ReadSwapLog(const std::string& path) {
     std::ifstream in(path);
     std::string word;
     SwapRecord record;
-    while (in >> word >> record.swap >> record.microseconds >> record.liveTextures) {
+    while (in >> word >> record.swap >> record.microseconds) {
         records.push_back(record);
     }
     return records;

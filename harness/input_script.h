@@ -24,7 +24,6 @@ class InputScript {
 struct SwapRecord {
     long swap = 0;
     long microseconds = 0;  // CLOCK_MONOTONIC
-    long liveTextures = 0;
 };
 std::vector<SwapRecord> ReadSwapLog(const std::string& path);
 

@@ -7,7 +7,7 @@
 //                             may read it too).
 //   ORRINDEL_INPUT_SCRIPT=F   lines "FRAME down SYM", "FRAME up SYM", "FRAME motion DX DY":
 //                             pushed into SDL's queue at the first poll after FRAME swaps.
-//   ORRINDEL_SHIM_LOG=F       one line per swap: "swap N MONOTONIC_US TEXTURES".
+//   ORRINDEL_SHIM_LOG=F       one line per swap: "swap N MONOTONIC_US".
 //   ORRINDEL_DUMP_FRAMES=D N...  the frames presented by swaps N... (numbers from 1, rising,
 //                             space-separated after the folder) as D/frame-N.ppm, read back
 //                             before the swap: exactly what was presented.
@@ -47,7 +47,6 @@ struct RealFunctions {
     int (*pushEvent)(SDL_Event*);
     void (*quit)(void);
     void (*genTextures)(GLsizei, GLuint*);
-    void (*deleteTextures)(GLsizei, const GLuint*);
 };
 
 struct Shim {
@@ -57,7 +56,6 @@ struct Shim {
     long frameMs = -1;
     Uint32 ticks = 0;
     long swaps = 0;
-    long liveTextures = 0;
     bool madeTextures = false;
     std::vector<ScriptEvent> script;
     std::size_t nextEvent = 0;
@@ -124,8 +122,7 @@ void Init() {
                  Real<int (*)(SDL_Event*)>("SDL_PollEvent"),
                  Real<int (*)(SDL_Event*)>("SDL_PushEvent"),
                  Real<void (*)(void)>("SDL_Quit"),
-                 Real<void (*)(GLsizei, GLuint*)>("glGenTextures"),
-                 Real<void (*)(GLsizei, const GLuint*)>("glDeleteTextures")};
+                 Real<void (*)(GLsizei, GLuint*)>("glGenTextures")};
     if (const char* t = std::getenv("ORRINDEL_FAKE_TIME")) {
         shim.fakeTime = std::atol(t);
     }
@@ -219,7 +216,7 @@ void SDL_GL_SwapBuffers(void) {
         shim.ticks += static_cast<Uint32>(shim.frameMs);
     }
     if (shim.log != nullptr) {
-        std::fprintf(shim.log, "swap %ld %ld %ld\n", shim.swaps, MonotonicUs(), shim.liveTextures);
+        std::fprintf(shim.log, "swap %ld %ld\n", shim.swaps, MonotonicUs());
         std::fflush(shim.log);
     }
 }
@@ -245,14 +242,7 @@ void SDL_Quit(void) {
 void glGenTextures(GLsizei n, GLuint* names) {
     Init();
     shim.real.genTextures(n, names);
-    shim.liveTextures += n;
     shim.madeTextures = true;
-}
-
-void glDeleteTextures(GLsizei n, const GLuint* names) {
-    Init();
-    shim.real.deleteTextures(n, names);
-    shim.liveTextures -= n;
 }
 
 }  // extern "C"
