@@ -51,10 +51,6 @@ TEST(Maze, MatchesTheReferenceForEverySizeManySeedsAndTextureMixes) {
     EXPECT_GE(cases, 200);
 }
 
-TEST(MazeDeathTest, RefusesAnEmptyTextureSetInsteadOfDividingByZero) {
-    EXPECT_DEATH(MakeMaze(5, 1, TextureSet{}), "empty texture set");
-}
-
 // The generator every build shares is the desktop C library's rand(), seed for seed: the
 // mazes and the marker's colours of a seed are those of every earlier version of the game.
 TEST(Random, IsTheCLibrarysRand) {

@@ -141,10 +141,9 @@ const std::map<std::string, Lines> pages{
     {"Menu", {"Choose difficulty", "Quit"}},
     {"Choose difficulty",
      {"Easy Levels", "Medium Levels", "Difficult Levels", "Impossible Levels"}},
-    {"Easy Levels", {"5x5x5", "7x7x7", "9x9x9"}},
     {"Medium Levels", {"11x11x11", "13x13x13", "15x15x15", "17x17x17", "19x19x19"}},
     {"Difficult Levels", {"21x21x21", "23x23x23", "25x25x25", "27x27x27", "29x29x29"}},
-    {"Impossible Levels", {"31x31x31", "33x33x33", "35x35x35", "37x37x37", "39x39x39"}}};
+};
 
 // What the menu must show for a result.
 std::vector<RefLine> Screen(int result, const std::string& page, unsigned highlighted) {
