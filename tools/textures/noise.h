@@ -9,12 +9,12 @@
 
 namespace art {
 
-// Well-mixed 32-bit hash of a lattice point; the same inputs give the same value on every machine.
 // i modulo n, from 0 to n - 1 for negative i too: lattices that tile. Sides are mostly powers
 // of two, where a mask gives the same without two divisions: this is the inner loop of the
 // time the page spends drawing its textures.
 inline int Wrap(int i, int n) { return (n & (n - 1)) == 0 ? i & (n - 1) : ((i % n) + n) % n; }
 
+// Well-mixed 32-bit hash of a lattice point; the same inputs give the same value on every machine.
 uint32_t Hash(uint32_t seed, int x, int y);
 float Hash01(uint32_t seed, int x, int y);  // [0, 1)
 
