@@ -1,4 +1,4 @@
-// The generated art, as the game reads and loads it from the build's texture folder.
+// The generated art, as the game reads it from the build's texture folder.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +7,6 @@
 #include "maze/texture_files.h"
 #include "overlay/text_layout.h"
 #include "platform/image.h"
-#include "tests/support/display.h"
 #include "tools/textures/catalogue.h"
 
 namespace {
