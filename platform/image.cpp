@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdio>
@@ -21,6 +22,9 @@ namespace {
 // Without a GL context (the image tests) nothing is reported: the largest side any driver
 // here takes.
 constexpr int kSideWithoutContext = 16384;
+
+// Rows converted between two looks for a quit signal: a few milliseconds of a large image.
+constexpr int kConvertRows = 64;
 
 // 64-bit offsets: a surface past 2 GiB would wrap an int product.
 std::uint8_t* PixelAddress(const SDL_Surface* surface, int x, int y) {
@@ -163,7 +167,7 @@ SDL_Surface* DecodeBmp(SDL_RWops* stream, int bitsPerPixel) {
     if (loaded == nullptr) {
         return nullptr;
     }
-    QuitIfSignalled();
+    QuitIfSignalled();  // before a large surface is cleared, which takes a while too
     SDL_Surface* image = SDL_CreateRGBSurface(0, loaded->w, loaded->h, bitsPerPixel, 0, 0, 0, 0);
     if (image != nullptr) {
         // Converting first lets SDL read palette and 16-bit files by their own format; the
@@ -171,8 +175,15 @@ SDL_Surface* DecodeBmp(SDL_RWops* stream, int bitsPerPixel) {
         // in memory). A file's alpha channel must be copied, not blended onto the empty target.
         SDL_SetAlpha(loaded, 0, SDL_ALPHA_OPAQUE);
         SDL_SetColorKey(loaded, 0, 0);
-        SDL_Rect whole = {0, 0, static_cast<Uint16>(loaded->w), static_cast<Uint16>(loaded->h)};
-        SDL_UpperBlit(loaded, nullptr, image, &whole);
+        // In bands: converting a large image in one call takes a third of a second of
+        // processor time, and a quit signal must not wait for it.
+        for (int y = 0; y < loaded->h; y += kConvertRows) {
+            QuitIfSignalled();
+            SDL_Rect band = {0, static_cast<Sint16>(y), static_cast<Uint16>(loaded->w),
+                             static_cast<Uint16>(std::min(kConvertRows, loaded->h - y))};
+            SDL_Rect to = band;  // the blit clips this one in place
+            SDL_UpperBlit(loaded, &band, image, &to);
+        }
     }
     SDL_FreeSurface(loaded);
     if (image == nullptr) {
