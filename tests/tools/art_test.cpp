@@ -67,9 +67,21 @@ TEST(Art, FontSheetAndWallTexturesThatTile) {
     const TextureFileList files = FindTextureFiles("textures/");
     EXPECT_EQ(files.tintedCount, std::ssize(art::TintedTextures()));
     EXPECT_EQ(files.paths.size(), art::TintedTextures().size() + art::UntintedTextures().size());
-    for (const std::string& path : files.paths) {
+    for (std::size_t k = 0; k < files.paths.size(); ++k) {
+        const std::string& path = files.paths[k];
         const Image image(path);
         ASSERT_EQ(std::pair(image.surface->w, image.surface->h), std::pair(256, 256)) << path;
+        // As its recipe paints it, through the writer and the game's loader.
+        const std::size_t tinted = art::TintedTextures().size();
+        const RgbImage painted = k < tinted
+                                     ? art::MakeTinted(art::TintedTextures()[k])
+                                     : art::MakeUntinted(art::UntintedTextures()[k - tinted]);
+        for (int y = 0; y < 256; ++y) {
+            for (int x = 0; x < 256; ++x) {
+                ASSERT_TRUE(std::equal(painted.at(x, y), painted.at(x, y) + 3, image(x, y)))
+                    << path << " at " << x << ", " << y;
+            }
+        }
         // A seam shows in the steps next to the wrap too (the relief is lit across it). They
         // must look like steps inside the picture; designed joints at the border match one.
         for (const bool across : {false, true}) {
