@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "menu/menu_screen.h"
+#include "menu/menu_taps.h"
 #include "overlay/hud.h"
 #include "overlay/text.h"
 #include "platform/image.h"
@@ -116,8 +117,9 @@ std::string GlState() {
 const std::string overlayState = "identity depth texture";
 
 // Reads the frame the game drew, draws the scene with the lines over it from the rules and
-// expects the same pixels; on a difference saves both as shots/<name>-*.png.
-void ExpectReferenceFrame(const std::vector<RefLine>& lines, const std::string& name) {
+// expects the same pixels; on a difference saves both as shots/<name>-*.png. Returns the game's.
+std::vector<std::uint8_t> ExpectReferenceFrame(const std::vector<RefLine>& lines,
+                                               const std::string& name) {
     const std::vector<std::uint8_t> game = ReadFrameRgb();
     DrawScene();
     glMatrixMode(GL_MODELVIEW);
@@ -134,6 +136,31 @@ void ExpectReferenceFrame(const std::vector<RefLine>& lines, const std::string& 
         SaveRgbPng("shots/" + name + "-reference.png", reference);
         ADD_FAILURE() << name << " differs from the reference drawing: see shots/" << name;
     }
+    return game;
+}
+
+// A finger on any pixel row where an item is drawn points at that item, counted from the top;
+// on the rows of the page title (red), at none. Above the time line, the only other yellow.
+void ExpectTapTargets(const std::vector<std::uint8_t>& frame, const ShownPage& page,
+                      const std::string& name) {
+    int item = 0;
+    bool onItem = false;
+    for (int row = 0; row < kFrameHeight * 5 / 6; ++row) {
+        bool yellow = false;
+        bool red = false;
+        for (int x = 0; x < kFrameWidth; ++x) {
+            const std::uint8_t* p = &frame[(row * kFrameWidth + x) * 3];
+            yellow = yellow || (p[0] > 128 && p[1] > 128 && p[2] < 64);
+            red = red || (p[0] > 128 && p[1] < 64 && p[2] < 64);
+        }
+        item += yellow && !onItem ? 1 : 0;
+        onItem = yellow;
+        const int at = MenuLineAt(page, 0.5, (row + 0.5) / kFrameHeight);
+        if (yellow || red) {
+            ASSERT_EQ(at, yellow ? item : 0) << name << ", row " << row;
+        }
+    }
+    EXPECT_EQ(item + 1, static_cast<int>(page.lines.size())) << name;
 }
 
 using Lines = std::vector<std::string>;
@@ -230,7 +257,18 @@ TEST(Overlays, AKeyScriptFrameByFrame) {
         }
         EXPECT_EQ(GlState(), overlayState) << name;
         EXPECT_EQ(inputState.keys[key::Down], keys == "d" && result == MenuClosed) << name;
-        ExpectReferenceFrame(lines, name);
+        const std::vector<std::uint8_t> shown = ExpectReferenceFrame(lines, name);
+        if (result == MenuOpen) {
+            Lines drawn = pages.at(page);
+            drawn.insert(drawn.begin(), page);
+            ExpectTapTargets(shown, {drawn, highlighted}, name);
+            // What a finger sees next: the page on show, unless Return chose another.
+            const std::optional<ShownPage> next = PageOnShow(*root);
+            const bool same = next && next->lines == drawn && next->highlighted == highlighted;
+            EXPECT_EQ(same, keys.find('r') == std::string::npos) << name;
+        } else {
+            EXPECT_EQ(PageOnShow(*root).has_value(), false) << name;
+        }
     }
 }
 
