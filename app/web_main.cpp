@@ -3,12 +3,15 @@
 
 #include <ctime>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "app/game.h"
 #include "app/painted_textures.h"
 #include "maze/random.h"
 #include "maze/texture_set.h"
 #include "menu/menu_page.h"
+#include "menu/menu_taps.h"
 #include "overlay/text_layout.h"
 #include "platform/texture.h"
 #include "platform/video.h"
@@ -26,10 +29,25 @@ struct PageGame {
 
 PageGame page;
 
+// What the devices need to know of the game: whether it is played (losing the pointer opens
+// the menu then), the menu's lines for a finger, the end screen.
+void TellInputLayer() {
+    const Phase phase = page.game->phase();
+    ScreenForInput screen;
+    screen.playing = phase == Phase::Playing && page.menu->visible == 0;
+    screen.menuOpen = page.menu->visible != 0;
+    screen.endScreen = phase == Phase::EndScreen;
+    if (std::optional<ShownPage> shown = PageOnShow(*page.menu)) {
+        screen.menuHighlighted = static_cast<int>(shown->highlighted);
+        screen.menuLineAt = [lines = *std::move(shown)](double x, double y) {
+            return MenuLineAt(lines, x, y);
+        };
+    }
+    TellScreen(std::move(screen));
+}
+
 void Step() {
-    // Escape may never reach the page while the pointer is locked or the game full screen:
-    // losing either while playing opens the menu instead.
-    SetLossOpensMenu(page.game->phase() == Phase::Playing && page.menu->visible == 0);
+    TellInputLayer();
     const Phase before = page.game->phase();
     Phase next = page.game->step();
     // Return on the end screen presents nothing: the new maze's first frame follows at once.

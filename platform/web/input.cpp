@@ -1,19 +1,38 @@
 // The page's input: the browser's events are queued as they come and fed, in order, to the
-// same record and latches as the desktop's SDL events.
+// same record and latches as the desktop's SDL events. Touches and pads speak as keys held
+// by a source of their own, taps and mouse motion (page_events.h).
 #include "platform/web/input.h"
 
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
 #include "platform/input.h"
+#include "platform/video.h"
+#include "platform/web/controls.h"
+#include "platform/web/gamepad.h"
+#include "platform/web/page.h"
+#include "platform/web/page_events.h"
+#include "platform/web/touch.h"
 
 namespace {
 
-enum class Kind { KeyDown, KeyUp, ButtonDown, ButtonUp, Motion, LoseEverything, LosePointer };
+enum class Kind {
+    KeyDown,
+    KeyUp,
+    ButtonDown,
+    ButtonUp,
+    Motion,
+    Look,
+    Hold,
+    Tap,
+    LoseEverything,
+    LosePointer
+};
 
 struct Event {
     Kind kind;
@@ -23,6 +42,10 @@ struct Event {
     long x = 0;
     long y = 0;
     double ms = 0;
+    double fx = 0;  // a look's motion, a tap's place
+    double fy = 0;
+    Source source{Device::Keyboard};
+    KeySet keys{};
 };
 
 // A browser that leaves pointer lock on Escape may also pass the Escape on, just before or
@@ -31,11 +54,15 @@ constexpr double kSameEscapeMs = 250;
 
 struct PageInput {
     std::vector<Event> queue;
-    bool lossOpensMenu = false;
+    ScreenForInput screen;
+    HeldKeys held;
     bool pointerLocked = false;
     bool fullscreen = false;
     double lastEscapeMs = -1e9;
     double lastLossMs = -1e9;
+    double lookCarryX = 0;  // look motion not yet whole units
+    double lookCarryY = 0;
+    int menuTarget = 0;  // the menu line a tap chose, reached one Up or Down per poll
 };
 
 PageInput page;
@@ -70,14 +97,17 @@ void Push(Event e) {
 
 EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* e, void*) {
     const long long symbol = Symbol(e->key);
-    if (type == EMSCRIPTEN_EVENT_KEYDOWN && symbol == 'f' && !e->repeat) {
-        emscripten_request_fullscreen("#canvas", EM_TRUE);
+    const bool down = type == EMSCRIPTEN_EVENT_KEYDOWN;
+    // Keys with Ctrl, Alt or Meta are the browser's (reload, find, close); a release always
+    // counts, so that nothing stays held.
+    if (symbol < 0 || (down && (e->ctrlKey || e->altKey || e->metaKey))) {
+        return EM_FALSE;
     }
-    if (symbol < 0) {
-        return EM_FALSE;  // the browser's own keys stay the browser's
+    if (down && symbol == 'f' && !e->repeat) {
+        RequestFullScreen();
     }
     if (!e->repeat) {  // SDL 1.2 repeats no key unless asked to
-        Push({type == EMSCRIPTEN_EVENT_KEYDOWN ? Kind::KeyDown : Kind::KeyUp, symbol});
+        Push({down ? Kind::KeyDown : Kind::KeyUp, symbol});
     }
     return EM_TRUE;  // arrows must not scroll the page
 }
@@ -108,13 +138,14 @@ EM_BOOL OnWheel(int, const EmscriptenWheelEvent* e, void*) {
 }
 
 EM_BOOL OnBlur(int, const EmscriptenFocusEvent*, void*) {
+    ForgetFingers();
     Push({Kind::LoseEverything});
     return EM_FALSE;
 }
 
 EM_BOOL OnVisibility(int, const EmscriptenVisibilityChangeEvent* e, void*) {
     if (e->hidden) {
-        Push({Kind::LoseEverything});
+        QueueLoss(true);
     }
     return EM_FALSE;
 }
@@ -137,17 +168,48 @@ EM_BOOL OnFullscreen(int, const EmscriptenFullscreenChangeEvent* e, void*) {
     return EM_FALSE;
 }
 
+// A phone may drop the drawing context in the background: the game cannot go on.
+EM_BOOL OnContextLost(int, const void*, void*) {
+    emscripten_cancel_main_loop();
+    StopListening();
+    ShowFailure("context", nullptr);
+    return EM_TRUE;
+}
+
+void TapKey(int sym) {
+    PressKey(sym);
+    ReleaseKey(sym);
+}
+
+void Look(double dx, double dy) {
+    page.lookCarryX += dx;
+    page.lookCarryY += dy;
+    const double wholeX = std::trunc(page.lookCarryX);
+    const double wholeY = std::trunc(page.lookCarryY);
+    page.lookCarryX -= wholeX;
+    page.lookCarryY -= wholeY;
+    inputState.mouseDX += static_cast<std::int32_t>(wholeX);
+    inputState.mouseDY += static_cast<std::int32_t>(wholeY);
+}
+
 void Apply(const Event& e) {
     switch (e.kind) {
         case Kind::KeyDown:
         case Kind::KeyUp:
             if (e.value == key::Escape) {
                 if (e.ms - page.lastLossMs < kSameEscapeMs) {
-                    return;  // the browser's Escape already counted as the loss
+                    // The browser's Escape already counted as the loss; its release still
+                    // lets go.
+                    page.held.letGo(e.source, key::Escape);
+                    return;
                 }
                 page.lastEscapeMs = e.ms;
             }
-            e.kind == Kind::KeyDown ? PressKey(e.value) : ReleaseKey(e.value);
+            if (e.kind == Kind::KeyDown) {
+                page.held.hold(e.source, static_cast<int>(e.value));
+            } else {
+                page.held.letGo(e.source, static_cast<int>(e.value));
+            }
             break;
         case Kind::ButtonDown:
             PressButton(static_cast<int>(e.value));
@@ -163,20 +225,82 @@ void Apply(const Event& e) {
                 inputState.mouseDY += static_cast<std::int32_t>(e.dy);
             }
             break;
+        case Kind::Look:
+            Look(e.fx, e.fy);
+            break;
+        case Kind::Hold:
+            page.held.holdOnly(e.source, e.keys);
+            break;
+        case Kind::Tap:
+            if (page.screen.endScreen) {
+                TapKey(key::Return);
+            } else if (page.screen.menuOpen && page.screen.menuLineAt) {
+                page.menuTarget = page.screen.menuLineAt(e.fx, e.fy);
+            }
+            break;
         case Kind::LoseEverything:
+            page.held.letGoAll();
             ReleaseEverything();
+            page.menuTarget = 0;
             break;
         case Kind::LosePointer:
-            if (page.lossOpensMenu && e.ms - page.lastEscapeMs >= kSameEscapeMs) {
+            if (page.screen.playing && e.ms - page.lastEscapeMs >= kSameEscapeMs) {
                 page.lastLossMs = e.ms;
-                PressKey(key::Escape);
-                ReleaseKey(key::Escape);
+                TapKey(key::Escape);
             }
             break;
     }
 }
 
+// A tapped menu line is reached as the keys reach it: Up or Down once per poll, each seen by
+// the frame that follows, then Return on it.
+void StepTowardMenuTarget() {
+    if (page.menuTarget == 0) {
+        return;
+    }
+    const int highlighted = page.screen.menuHighlighted;
+    if (!page.screen.menuOpen) {
+        page.menuTarget = 0;
+    } else if (page.menuTarget < highlighted) {
+        TapKey(key::Up);
+    } else if (page.menuTarget > highlighted) {
+        TapKey(key::Down);
+    } else {
+        TapKey(key::Return);
+        page.menuTarget = 0;
+    }
+}
+
 }  // namespace
+
+void QueueHold(Source source, const KeySet& keys) {
+    Event e{Kind::Hold};
+    e.source = source;
+    e.keys = keys;
+    Push(e);
+}
+
+void QueueLook(double dx, double dy) {
+    Event e{Kind::Look};
+    e.fx = dx;
+    e.fy = dy;
+    Push(e);
+}
+
+void QueueTap(double x, double y) {
+    Event e{Kind::Tap};
+    e.fx = x;
+    e.fy = y;
+    Push(e);
+}
+
+void QueueLoss(bool opensMenu) {
+    ForgetFingers();
+    Push({Kind::LoseEverything});
+    if (opensMenu) {
+        Push({Kind::LosePointer});
+    }
+}
 
 void ListenToPage() {
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
@@ -191,9 +315,19 @@ void ListenToPage() {
     emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, OnVisibility);
     emscripten_set_pointerlockchange_callback(document, nullptr, EM_TRUE, OnPointerLock);
     emscripten_set_fullscreenchange_callback(document, nullptr, EM_TRUE, OnFullscreen);
+    emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_TRUE, OnContextLost);
+    ListenToTouches();
 }
 
-void SetLossOpensMenu(bool opens) { page.lossOpensMenu = opens; }
+void StopListening() {
+    emscripten_html5_remove_all_event_listeners();
+    page.queue.clear();
+}
+
+// For the page's script: an abort of the runtime ends the game without a step.
+extern "C" EMSCRIPTEN_KEEPALIVE void orr_stop_listening() { StopListening(); }
+
+void TellScreen(ScreenForInput screen) { page.screen = std::move(screen); }
 
 void PollInput() {
     BeginPoll();
@@ -201,6 +335,9 @@ void PollInput() {
         Apply(e);
     }
     page.queue.clear();
+    const PadLook look = PollPads(page.held, page.screen.menuOpen, LastSwapMs());
+    Look(look.dx, look.dy);
+    StepTowardMenuTarget();
 }
 
 // The page never waits: the browser calls the next step when the next frame is due.

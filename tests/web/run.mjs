@@ -121,7 +121,7 @@ async function note(page, pattern) {
 
 async function playScenario(browser, url, plan, desktop, errors) {
   const page = await openPage(browser, url, errors);
-  await page.waitForSelector('#canvas:not([hidden])');
+  await page.waitForSelector('#stage:not([hidden])');
   // The click that takes the pointer for mouse look, while the menu is open.
   const mouse = { x: 400, y: 300 };
   await page.mouse.click(mouse.x, mouse.y);
@@ -166,7 +166,7 @@ async function playScenario(browser, url, plan, desktop, errors) {
   assert.match(await note(page, /ended/), /The game has ended/);
   // Play again starts the game anew.
   await page.getByRole('button', { name: 'Play again' }).click();
-  await page.waitForSelector('#canvas:not([hidden])');
+  await page.waitForSelector('#stage:not([hidden])');
   await page.close();
 }
 

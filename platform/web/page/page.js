@@ -1,16 +1,19 @@
 // The page around the game: loads its files with a progress line, hands the font sheet to
 // the game's file system, and says in a player's words what went wrong or that the game
-// has ended. The file names carry a hash of their contents (files, in index.html), so a
+// has ended, with its button in focus (the game's listeners are gone by then). The file names carry a hash of their contents (files, in index.html), so a
 // cache never mixes two versions.
 'use strict';
 
 (() => {
   const files = JSON.parse(document.getElementById('files').textContent);
   const canvas = document.getElementById('canvas');
+  const stage = document.getElementById('stage');
   const note = document.getElementById('note');
+  // The right button is the game's, and a long press is a finger held still.
+  stage.addEventListener('contextmenu', (event) => event.preventDefault());
 
   function say(lines, button) {
-    canvas.hidden = true;
+    stage.hidden = true;
     note.replaceChildren(...lines.map((text) => {
       const p = document.createElement('p');
       p.textContent = text;
@@ -23,13 +26,14 @@
       note.append(b);
     }
     note.hidden = false;
+    note.querySelector('button')?.focus();
   }
 
   const restart = { label: 'Play again', action: () => location.reload() };
   let failed = false;
-  function fail(lines) {
+  function fail(lines, button = { label: 'Try again', action: () => location.reload() }) {
     failed = true;
-    say(lines, { label: 'Try again', action: () => location.reload() });
+    say(lines, button);
   }
 
   async function fetchAll(names, progress) {
@@ -97,6 +101,11 @@
               String(error.message)]);
       }
     };
+    const startFailed = (error) => {
+      if (!failed) {
+        fail(['Orrindel could not start in this browser.', String(error.message ?? error)]);
+      }
+    };
     // The game's script loads while its data arrives; the runtime waits for both.
     const data = fetchAll(['orrindel.wasm', 'font.bmp'], (done, total) => {
       if (failed) return;  // the other file may still be arriving
@@ -112,8 +121,9 @@
         data.then(([wasm, fontBytes]) => {
           font = fontBytes;
           say(['Starting Orrindel…']);
-          return WebAssembly.instantiate(wasm, imports);
-        }).then((result) => receive(result.instance, result.module), loadFailed);
+          WebAssembly.instantiate(wasm, imports)
+            .then((result) => receive(result.instance, result.module), startFailed);
+        }, loadFailed);
         return {};
       },
       preRun: [() => {
@@ -123,13 +133,23 @@
       onRuntimeInitialized: () => {
         if (!failed) {
           note.hidden = true;
-          canvas.hidden = false;
+          stage.hidden = false;
         }
       },
       print: (line) => console.log(line),
       printErr: (line) => console.warn(line),
-      onAbort: (what) => fail(['Orrindel stopped on an error.', String(what)]),
+      onAbort: (what) => {
+        try {
+          Module._orr_stop_listening?.();
+        } finally {
+          fail(['Orrindel stopped on an error.', String(what)]);
+        }
+      },
       orrShowFailure: (kind, line) => {
+        if (kind === 'context') {
+          fail(['Orrindel lost its drawing: the browser took back its graphics.'], restart);
+          return;
+        }
         const words = kind === 'webgl'
           ? 'Orrindel cannot draw in this browser: WebGL 2 did not start.'
           : 'Orrindel cannot start: one of its files is missing or damaged.';
@@ -140,12 +160,5 @@
     loadScript(files['orrindel.js']).catch(loadFailed);
   }
 
-  // Phones and tablets: the game is flown with keys.
-  if (matchMedia('(any-pointer: fine)').matches || !('ontouchstart' in window)) {
-    start();
-  } else {
-    say(['Orrindel needs a keyboard (and a mouse): it is flown with the arrow keys and ' +
-         'letters, which this device does not seem to have.'],
-        { label: 'Play anyway', action: start });
-  }
+  start();
 })();
