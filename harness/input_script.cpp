@@ -24,6 +24,10 @@ void InputScript::motion(long frame, int dx, int dy) {
                      std::to_string(dy));
 }
 
+void InputScript::action(long frame, const std::string& words) {
+    lines_.push_back(std::to_string(frame) + " " + words);
+}
+
 long InputScript::tap(long frame, int sym) {
     down(frame, sym);
     up(frame + 1, sym);

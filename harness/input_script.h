@@ -12,6 +12,8 @@ class InputScript {
     void motion(long frame, int dx, int dy);
     // The page's test only, which hands the desktop an Escape tap in its place.
     void pointerLost(long frame);
+    // Any other line, for a player of the script that has more than keys (the page's test).
+    void action(long frame, const std::string& words);
     // Press in one frame, release in the next; returns the first frame free after it.
     long tap(long frame, int sym);
     void write(const std::string& path) const;

@@ -147,7 +147,8 @@ EM_BOOL OnTouch(int type, const EmscriptenTouchEvent* e, void*) {
         touches.askedFullScreen = true;
         RequestFullScreen();
     }
-    return EM_TRUE;  // no scrolling, zoom or mouse events made up from the touch
+    // No scrolling, zoom or mouse events made up from the touch; a cancel cannot be refused.
+    return type == EMSCRIPTEN_EVENT_TOUCHCANCEL ? EM_FALSE : EM_TRUE;
 }
 
 EM_BOOL OnResize(int, const EmscriptenUiEvent*, void*) {

@@ -6,7 +6,8 @@
 #include "player/player.h"
 #include "tests/player/autopilot.h"
 
-long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frameMs) {
+long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frameMs,
+               const std::function<void(long, const std::set<int>&)>& onChange) {
     Player player(maze, Pose());
     Autopilot pilot(maze);
     std::set<int> held;
@@ -23,12 +24,18 @@ long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frame
                 script.down(frame, sym);
             }
         }
+        if (onChange && wanted != held) {
+            onChange(frame, wanted);
+        }
         held = wanted;
         ApplyPilotInput(keys);
         videoState.lastSwapMs = static_cast<std::uint32_t>(frameMs);
         if (player.update()) {
             for (int sym : held) {  // let go while the end screen waits
                 script.up(frame + 1, sym);
+            }
+            if (onChange && !held.empty()) {
+                onChange(frame + 1, {});
             }
             return frame;
         }

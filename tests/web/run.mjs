@@ -1,7 +1,9 @@
 // The browser test: the built page in Debian's headless Chromium, played with real held keys
-// and mouse input, each frame run by the page's own clock, which the test holds. One play
-// script (web-scenario) drives the page and the desktop game of the same seed; their frames
-// must match. Then the page's own paths: Quit, a missing and a damaged data file.
+// and mouse input, fingers (the DevTools protocol's touch events) and a stand-in gamepad, each
+// frame run by the page's own clock, which the test holds. Each play script (web-scenario)
+// drives the page and the desktop game of the same seed with the equivalent keys; their frames
+// must match. Then the page's own paths: keys that are the browser's, Quit, a missing and a
+// damaged data file, a damaged wasm.
 //
 // node tests/web/run.mjs SITE BUILD: SITE is the page's folder, BUILD the desktop test build.
 import assert from 'node:assert/strict';
@@ -58,41 +60,51 @@ function compare(page, desktop) {
   return { share: over / pixels, mean: sum / pixels, worst };
 }
 
-// The play script, the frames to compare and how many frames the run presents.
-function scenario(dir) {
-  const file = path.join(dir, 'scenario');
+// The play script of a mode (keys, touch, pad), the desktop's script, the frames to compare
+// and how many frames the run presents.
+function scenario(dir, mode) {
+  const file = path.join(dir, mode);
   const out = execFileSync(path.join(build, 'tests/web/web-scenario'),
-                           [String(seed), path.join(build, 'textures'), file]).toString();
+                           [String(seed), path.join(build, 'textures'), file, mode]).toString();
   const events = fs.readFileSync(file, 'utf8').trim().split('\n').map((line) => {
-    const [frame, kind, a, b] = line.split(' ');
-    return { frame: Number(frame), kind, a: Number(a), b: Number(b) };
+    const [frame, kind, ...args] = line.split(' ');
+    return { frame: Number(frame), kind, args, a: Number(args[0]), b: Number(args[1]) };
   });
-  // The desktop has no pointer to lose: Escape stands for it.
-  fs.writeFileSync(path.join(dir, 'desktop'), events.map((e) =>
-    e.kind === 'pointer-lost' ? `${e.frame} down 27\n${e.frame} up 27\n`
-                              : `${e.frame} ${e.kind} ${e.kind === 'motion' ? `${e.a} ${e.b}` : e.a}\n`).join(''));
-  return { events,
+  let desktop = `${file}.desktop`;
+  if (mode === 'keys') {
+    // The desktop has no pointer to lose: Escape stands for it.
+    desktop = file;
+    fs.writeFileSync(desktop, events.map((e) =>
+      e.kind === 'pointer-lost' ? `${e.frame} down 27\n${e.frame} up 27\n`
+                                : `${e.frame} ${e.kind} ${e.args.join(' ')}\n`).join(''));
+  }
+  return { events, desktop,
            compared: out.match(/^compare (.*)$/m)[1].split(' ').map(Number),
            frames: Number(out.match(/^frames (\d+)$/m)[1]) };
 }
 
-function desktopFrames(dir, frames) {
+function desktopFrames(dir, script, frames) {
   execFileSync(path.join(here, 'desktop-run'),
-               [build, String(seed), path.join(dir, 'desktop'), dir, ...frames.map(String)],
+               [build, String(seed), script, dir, ...frames.map(String)],
                { stdio: ['ignore', 'inherit', 'inherit'] });
   return new Map(frames.map((n) => [n, readPpm(fs.readFileSync(path.join(dir, `frame-${n}.ppm`)))]));
 }
 
 // A page whose clock stands still at the seed's second until the test runs it, with a count
 // of the frames it presents (each begins with one clear).
-async function openPage(browser, url, errors, route) {
-  const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
+async function openPage(browser, url, errors, route, options = {}) {
+  const context = await browser.newContext({ viewport: { width: 800, height: 600 }, ...options });
+  const page = await context.newPage();
   page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
   page.on('console', (message) => {
     if (message.type() === 'error') errors.push(`console: ${message.text()}`);
   });
   if (route) await page.route(route.pattern, route.handler);
   await page.addInitScript(() => {
+    // A stand-in pad, set by the test between frames; no full screen, as on a phone without it.
+    window.testPad = null;
+    Object.defineProperty(navigator, 'getGamepads', { value: () => [window.testPad] });
+    Object.defineProperty(document, 'fullscreenEnabled', { value: false });
     window.presentedFrames = 0;
     const clear = WebGL2RenderingContext.prototype.clear;
     WebGL2RenderingContext.prototype.clear = function (mask) {
@@ -119,21 +131,105 @@ async function note(page, pattern) {
   return text;
 }
 
-async function playScenario(browser, url, plan, desktop, errors) {
-  const page = await openPage(browser, url, errors);
+const keyOf = { 121: 'y', 104: 'h', 117: 'u', 111: 'o', 27: 'Escape' };
+
+// Plays the touch and pad actions of a script: fingers by id (1 the stick, 5 a look drag, 6 a
+// tap, 10 up the buttons), each sent with the fingers it changes.
+function devices(page, cdp) {
+  const fingers = new Map();
+  const touch = (type, ...ids) => cdp.send('Input.dispatchTouchEvent', {
+    type, touchPoints: ids.map((id) => ({ id, ...fingers.get(id) })) });
+  const place = async (id, x, y) => {
+    const landing = !fingers.has(id);
+    fingers.set(id, { x, y });
+    await touch(landing ? 'touchStart' : 'touchMove', id);
+  };
+  const lift = async (id) => {
+    if (fingers.has(id)) await touch('touchEnd', id);
+    fingers.delete(id);
+  };
+  return async (e) => {
+    if (e.kind === 'hold') {
+      const keys = new Set(e.args[0].split(',').map(Number));
+      const dx = 60 * (keys.has(108) - keys.has(106));
+      const dy = 60 * (keys.has(107) - keys.has(105));
+      if (dx || dy) {
+        if (!fingers.has(1)) await place(1, 130, 450);
+        await place(1, 130 + dx, 450 + dy);
+      } else {
+        await lift(1);
+      }
+      for (const [index, sym] of Object.keys(keyOf).entries()) {
+        const id = 10 + index;
+        if (keys.has(Number(sym)) && !fingers.has(id)) {
+          const box = await page.locator(`[data-key="${keyOf[sym]}"]`).boundingBox();
+          await place(id, box.x + box.width / 2, box.y + box.height / 2);
+        } else if (!keys.has(Number(sym))) {
+          await lift(id);
+        }
+      }
+    } else if (e.kind === 'drag') {
+      const at = fingers.get(5) ?? { x: 560, y: 300 };
+      if (!fingers.has(5)) await place(5, at.x, at.y);
+      await place(5, at.x + e.a, at.y + e.b);
+    } else if (e.kind === 'drag-end') {
+      await lift(5);
+    } else if (e.kind === 'tap') {
+      await place(6, e.a, e.b);
+      await lift(6);
+    } else if (e.kind === 'cancel') {
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchCancel', touchPoints: [] });
+      fingers.clear();
+    } else if (e.kind === 'turn') {
+      await page.setViewportSize({ width: e.a, height: e.b });
+      await page.waitForFunction((upright) => document.getElementById('turn').hidden !== upright,
+                                 e.b > e.a, { polling: 10 });
+    } else if (e.kind === 'pad') {
+      await page.evaluate(([axes, pressed]) => {
+        window.testPad = axes === 'none' ? null : {
+          id: 'Test pad', index: 0, connected: true, mapping: 'standard', timestamp: 0,
+          axes: axes.split(' ').map(Number),
+          buttons: Array.from({ length: 17 }, (_, i) => {
+            const on = pressed.split(',').includes(String(i));
+            return { pressed: on, touched: on, value: on ? 1 : 0 };
+          }) };
+      }, [e.args.slice(0, e.args.length - 1).join(' ') || 'none', e.args.at(-1)]);
+    } else if (e.kind === 'key') {
+      await page.keyboard[e.args[0]](keyName(Number(e.args[1])));
+    }
+  };
+}
+
+async function playScenario(browser, url, mode, plan, desktop, errors) {
+  const page = await openPage(browser, url, errors, null, { hasTouch: mode === 'touch' });
   await page.waitForSelector('#stage:not([hidden])');
-  // The click that takes the pointer for mouse look, while the menu is open.
   const mouse = { x: 400, y: 300 };
-  await page.mouse.click(mouse.x, mouse.y);
-  await page.waitForFunction(() => document.pointerLockElement !== null, null, { polling: 10 });
+  const cdp = await page.context().newCDPSession(page);
+  const act = devices(page, cdp);
+  const held = new Set();
+  if (mode === 'keys') {
+    // The click that takes the pointer for mouse look, while the menu is open.
+    await page.mouse.click(mouse.x, mouse.y);
+    await page.waitForFunction(() => document.pointerLockElement !== null, null, { polling: 10 });
+  } else if (mode === 'touch') {
+    // A first touch shows the controls; on no line of the menu, it chooses nothing.
+    await act({ kind: 'tap', a: 400, b: 590 });
+    await page.waitForSelector('[data-key="y"]', { state: 'visible' });
+  }
   let next = 0;
   for (let frame = 0; frame < plan.frames; ++frame) {
+    // A held key repeats, as a browser repeats it; the game must see one press.
+    for (const k of held) await page.keyboard.down(k);
     for (; next < plan.events.length && plan.events[next].frame === frame; ++next) {
       const e = plan.events[next];
-      if (e.kind === 'down') {
+      if (mode !== 'keys') {
+        await act(e);
+      } else if (e.kind === 'down') {
         await page.keyboard.down(keyName(e.a));
+        held.add(keyName(e.a));
       } else if (e.kind === 'up') {
         await page.keyboard.up(keyName(e.a));
+        held.delete(keyName(e.a));
       } else if (e.kind === 'motion') {
         mouse.x += e.a;
         mouse.y += e.b;
@@ -145,29 +241,44 @@ async function playScenario(browser, url, plan, desktop, errors) {
         }));
       }
     }
+    if (mode === 'keys' && frame === 100) await browsersKeys(page);
     // Steps that present nothing (the end screen's) go on until one does.
     for (let steps = 0; (await presented(page)) === frame && steps < 10; ++steps) {
       await page.clock.runFor(frameMs);
     }
     assert.equal(await presented(page), frame + 1, `frame ${frame + 1} was not presented`);
     if (desktop.has(frame + 1)) {
-      const png = await page.screenshot();
-      if (process.env.ORRINDEL_WEB_SHOTS) fs.writeFileSync(path.join(process.env.ORRINDEL_WEB_SHOTS, `page-${frame + 1}.png`), png);
+      const png = await page.screenshot({ style: '#controls { visibility: hidden; }' });
+      if (process.env.ORRINDEL_WEB_SHOTS) fs.writeFileSync(path.join(process.env.ORRINDEL_WEB_SHOTS, `${mode}-${frame + 1}.png`), png);
       const shot = pngToPicture(png);
       const d = compare(shot, desktop.get(frame + 1));
-      console.log(`frame ${frame + 1}: ${(100 * d.share).toFixed(2)} % of the pixels differ ` +
-                  `by more than ${maxLevels} levels; mean difference ${d.mean.toFixed(2)}, ` +
-                  `worst ${d.worst}`);
-      assert.ok(d.share <= maxShare && d.mean <= maxMean, `frame ${frame + 1} differs from the desktop's`);
+      console.log(`${mode} frame ${frame + 1}: ${(100 * d.share).toFixed(2)} % of the pixels ` +
+                  `differ by more than ${maxLevels} levels; mean difference ` +
+                  `${d.mean.toFixed(2)}, worst ${d.worst}`);
+      assert.ok(d.share <= maxShare && d.mean <= maxMean, `${mode} frame ${frame + 1} differs from the desktop's`);
     }
   }
-  // The last Return chose Quit: the next step ends the game.
-  await page.clock.runFor(frameMs);
-  assert.match(await note(page, /ended/), /The game has ended/);
-  // Play again starts the game anew.
-  await page.getByRole('button', { name: 'Play again' }).click();
-  await page.waitForSelector('#stage:not([hidden])');
-  await page.close();
+  if (mode !== 'pad') {
+    // The last Return chose Quit: the next step ends the game, and Enter plays again.
+    await page.clock.runFor(frameMs);
+    assert.match(await note(page, /ended/), /The game has ended/);
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#stage:not([hidden])');
+  }
+  await page.context().close();
+}
+
+// Keys with Ctrl, Alt or Meta are the browser's: not cancelled, and no latch (a held k would
+// fly the player back, and the frames after would differ). The right button's menu is not.
+async function browsersKeys(page) {
+  const [ctrl, menu] = await page.evaluate(() => {
+    const key = new KeyboardEvent('keydown', { key: 'k', ctrlKey: true, cancelable: true });
+    const click = new MouseEvent('contextmenu', { bubbles: true, cancelable: true });
+    window.dispatchEvent(key);
+    document.getElementById('canvas').dispatchEvent(click);
+    return [key.defaultPrevented, click.defaultPrevented];
+  });
+  assert.deepEqual({ ctrl, menu }, { ctrl: false, menu: true });
 }
 
 async function failurePaths(browser, url, errors) {
@@ -178,7 +289,7 @@ async function failurePaths(browser, url, errors) {
   const notLoaded = /could not load its files[\s\S]*font-\w+\.bmp: 404/;
   assert.match(await note(page, notLoaded), notLoaded);
   assert.ok(missing.every((e) => /404/.test(e)), missing.join('\n'));
-  await page.close();
+  await page.context().close();
   // A data file that arrives broken: the game's own message.
   page = await openPage(browser, url, errors, {
     pattern: '**/font-*.bmp',
@@ -186,7 +297,14 @@ async function failurePaths(browser, url, errors) {
   await page.clock.runFor(frameMs);
   const damaged = /missing or damaged[\s\S]*Erreur : Le fichier \.\/textures\/font\.bmp requis n'existe pas !!/;
   assert.match(await note(page, damaged), damaged);
-  await page.close();
+  await page.context().close();
+  // A wasm that does not compile: the browser's reason, not the connection.
+  page = await openPage(browser, url, [], {
+    pattern: '**/orrindel-*.wasm',
+    handler: (r) => r.fulfill({ status: 200, body: Buffer.from('\0asm damaged') }) });
+  const notStarted = /could not start in this browser[\s\S]*WebAssembly/;
+  assert.match(await note(page, notStarted), notStarted);
+  await page.context().close();
 }
 
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'orrindel-web-'));
@@ -195,11 +313,13 @@ const url = urlOf(server);
 const browser = await launchChromium();
 const errors = [];
 try {
-  const plan = scenario(dir);
-  const desktop = desktopFrames(dir, plan.compared);
-  await playScenario(browser, url, plan, desktop, errors).catch((error) => {
-    throw new Error(`${error.message}\n${errors.join('\n')}`);
-  });
+  for (const mode of ['keys', 'touch', 'pad']) {
+    const plan = scenario(dir, mode);
+    const desktop = desktopFrames(dir, plan.desktop, plan.compared);
+    await playScenario(browser, url, mode, plan, desktop, errors).catch((error) => {
+      throw new Error(`${error.message}\n${errors.join('\n')}`);
+    });
+  }
   await failurePaths(browser, url, errors);
   assert.deepEqual(errors, [], 'errors on the page');
   console.log('browser test: passed');

@@ -1,12 +1,20 @@
-// web-scenario SEED TEXTURES OUT: writes the browser test's play script for the game seeded
-// with SEED (lines "FRAME down|up SYM", "FRAME motion DX DY", "FRAME pointer-lost", keyed by
-// the frames presented before the poll that receives them), and prints the frames to compare
-// with the desktop ("compare N...") and how many frames the run presents before Quit ends it
-// ("frames N"). The run: the start view; menu keys, tapped within one frame; flight and
-// mouse look; the pointer lost while playing; the 5 maze chosen and won by the autopilot;
-// Return on the end screen; Quit.
+// web-scenario SEED TEXTURES OUT [touch|pad]: writes the browser test's play script for the
+// game seeded with SEED (lines "FRAME down|up SYM", "FRAME motion DX DY", "FRAME pointer-lost",
+// keyed by the frames presented before the poll that receives them), and prints the frames to
+// compare with the desktop ("compare N...") and how many frames the page presents ("frames N").
+// The keyboard's run: the start view; menu keys, tapped within one frame; flight and mouse
+// look; the pointer lost while playing; the 5 maze chosen and won by the autopilot; Return on
+// the end screen; Quit.
+// With touch or pad, OUT holds the page's actions and OUT.desktop the desktop's equivalent
+// keys: "hold SYM,..." (what the touch controls hold from then: the stick i/k/j/l, buttons
+// y/h/u/o/27, or "-"), "tap X Y" and "drag DX DY" (CSS px on an 800 x 600 game), "drag-end",
+// "cancel", "turn W H" (the viewport), "pad AX0 AX1 AX2 AX3 BUTTON,..." or "pad none",
+// "key down|up SYM" (the keyboard).
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numbers>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,7 +22,10 @@
 #include "maze/maze.h"
 #include "maze/random.h"
 #include "maze/texture_files.h"
+#include "menu/menu_layout.h"
+#include "menu/menu_page.h"
 #include "platform/keys.h"
+#include "platform/video.h"
 #include "tests/player/flight.h"
 
 namespace {
@@ -27,11 +38,195 @@ void QuickTap(InputScript& script, long frame, int sym) {
     script.up(frame, sym);
 }
 
+int PrintPlan(const std::vector<long>& compare, long frames) {
+    std::printf("compare");
+    for (long n : compare) {
+        std::printf(" %ld", n);
+    }
+    std::printf("\nframes %ld\n", frames);
+    return 0;
+}
+
+std::string Syms(const std::set<int>& keys) {
+    std::string text;
+    for (const int sym : keys) {
+        text += (text.empty() ? "" : ",") + std::to_string(sym);
+    }
+    return text.empty() ? "-" : text;
+}
+
+// Whole units of mouse motion from a look that carries its fractions, as the page does.
+struct Carry {
+    double x = 0, y = 0;
+    void look(InputScript& desktop, long frame, double dx, double dy) {
+        x += dx;
+        y += dy;
+        const double wx = std::trunc(x), wy = std::trunc(y);
+        x -= wx;
+        y -= wy;
+        if (wx != 0 || wy != 0) {
+            desktop.motion(frame, static_cast<int>(wx), static_cast<int>(wy));
+        }
+    }
+};
+
+// A finger's tap on item `line` of the shown menu page, from the text's place on screen; the
+// page then taps Up or Down once per poll until the highlight is there, and Return. Returns
+// the frame after the Return.
+long TapLine(InputScript& page, InputScript& desktop, long frame, const MenuPage& shown,
+             unsigned from, unsigned line) {
+    std::vector<std::string> lines{shown.title};
+    for (const MenuItem& item : shown.items) {
+        lines.push_back(item.label);
+    }
+    const TextLine text = MenuScreenLines(MenuOpen, lines, from)[line];
+    const double halfHeight = 50 * std::tan(kFieldOfViewY / 2 * std::numbers::pi / 180);
+    const double y = 300 - 300 * (text.origin.y + text.height.y / 2) / halfHeight;
+    page.action(frame, "tap 400 " + std::to_string(static_cast<int>(y)));
+    for (; from != line; ++frame) {
+        QuickTap(desktop, frame, from < line ? key::Down : key::Up);
+        from += from < line ? 1 : -1;
+    }
+    QuickTap(desktop, frame, key::Return);
+    return frame + 1;
+}
+
+// The touch run: the Menu button; a flight with the stick and Rise at once and a look drag,
+// cancelled mid-hold; the phone upright and back; a size chosen by taps (Up and Down by the
+// page, the Menu button between); the 5 maze flown with the stick, Rise and Sink; the end
+// screen passed by a tap; Quit by a tap.
+long TouchRun(InputScript& page, InputScript& desktop, std::vector<long>& compare,
+              const TextureSet& textures) {
+    const auto menu = BuildMenu();
+    const MenuPage& difficulty = *menu->items[0].target;
+    auto button = [&](long frame, int sym) {
+        page.action(frame, "hold " + std::to_string(sym));
+        page.action(frame + 1, "hold -");
+        return desktop.tap(frame, sym);
+    };
+    button(2, key::Escape);
+    compare.push_back(3);
+    // A quarter turn by a look drag, down a corridor; then the stick and Rise at once, until
+    // the browser cancels the touches.
+    Carry carry;
+    const double perPx = 300 * std::numbers::pi / 800;
+    for (long frame = 4; frame < 12; ++frame) {
+        page.action(frame, "drag 50 -1");
+        carry.look(desktop, frame, 50 * perPx, -1 * perPx);
+    }
+    page.action(12, "drag-end");
+    page.action(14, "hold 105,121");
+    desktop.down(14, key::I);
+    desktop.down(14, key::Y);
+    page.action(20, "cancel");
+    desktop.up(20, key::I);
+    desktop.up(20, key::Y);
+    compare.push_back(30);
+    page.action(32, "turn 390 844");
+    QuickTap(desktop, 32, key::Escape);
+    page.action(34, "turn 800 600");
+    compare.push_back(35);
+    long frame = TapLine(page, desktop, 36, *menu, 1, 1);
+    frame = TapLine(page, desktop, frame + 1, difficulty, 1, 3);
+    compare.push_back(frame);
+    frame = button(frame + 1, key::Escape);
+    frame = button(frame, key::Escape);
+    frame = TapLine(page, desktop, frame, *menu, 1, 1);
+    frame = TapLine(page, desktop, frame + 1, difficulty, 3, 1);
+    compare.push_back(frame);
+    frame = TapLine(page, desktop, frame + 1, *difficulty.items[0].target, 1, 1) + 1;
+    for (long f = 0; f < frame; ++f) {
+        Random();  // the marker's draw of every frame presented before the 5 maze is built
+    }
+    const Maze second(5, 5, 5, textures);
+    const long win =
+        FlyToExit(second, desktop, frame, kFrameMs,
+                  [&](long f, const std::set<int>& held) { page.action(f, "hold " + Syms(held)); });
+    if (win < 0) {
+        return -1;
+    }
+    compare.push_back(win + 1);  // the end screen
+    page.action(win + 1, "tap 400 300");
+    QuickTap(desktop, win + 1, key::Return);
+    compare.push_back(win + 2);  // the next 5 maze
+    frame = button(win + 3, key::Escape);
+    return TapLine(page, desktop, frame, *menu, 1, 2);
+}
+
+void Pad(InputScript& page, long frame, const char* axes, const char* buttons) {
+    page.action(frame, std::string("pad ") + axes + " " + buttons);
+}
+
+// The gamepad run: the D-pad and Start in the menu; both sticks, a bumper and a trigger; the
+// keyboard's i held while the pad lets go of it; the pad taken away mid-flight; A and B in
+// the menu.
+long PadRun(InputScript& page, InputScript& desktop, std::vector<long>& compare) {
+    Pad(page, 1, "0 0 0 0", "-");
+    Pad(page, 2, "0 0 0 0", "13");
+    Pad(page, 4, "0 0 0 0", "-");
+    desktop.down(2, key::Down);
+    desktop.up(4, key::Down);
+    compare.push_back(5);
+    Pad(page, 6, "0 0 0 0", "12");
+    Pad(page, 7, "0 0 0 0", "-");
+    desktop.tap(6, key::Up);
+    Pad(page, 9, "0 0 0 0", "9");
+    Pad(page, 10, "0 0 0 0", "-");
+    desktop.tap(9, key::Escape);
+    compare.push_back(11);
+    // A quarter turn by the D-pad, down a corridor.
+    Pad(page, 12, "0 0 0 0", "15");
+    Pad(page, 70, "0 0 0 0", "-");
+    desktop.down(12, key::Right);
+    desktop.up(70, key::Right);
+    const long t = 72;
+    Pad(page, t, "0.7 -0.7 0.3 -0.2", "4,7");
+    for (const int sym : {key::I, key::L, key::U, key::Y}) {
+        desktop.down(t, sym);
+    }
+    Carry carry;
+    const double perFrame = 300 * std::numbers::pi / 1000 * kFrameMs;
+    for (long frame = t; frame < t + 18; ++frame) {
+        carry.look(desktop, frame, 0.3 * perFrame, -0.2 * perFrame);
+    }
+    Pad(page, t + 18, "0 -1 0 0", "-");
+    for (const int sym : {key::L, key::U, key::Y}) {
+        desktop.up(t + 18, sym);
+    }
+    compare.push_back(t + 20);
+    page.action(t + 23, "key down 105");
+    Pad(page, t + 28, "0 0 0 0", "-");
+    compare.push_back(t + 33);
+    page.action(t + 38, "key up 105");
+    desktop.up(t + 38, key::I);
+    compare.push_back(t + 43);
+    Pad(page, t + 44, "0 -1 0 0", "-");
+    desktop.down(t + 44, key::I);
+    page.action(t + 48, "pad none");
+    desktop.up(t + 48, key::I);
+    compare.push_back(t + 58);
+    Pad(page, t + 60, "0 0 0 0", "9");
+    Pad(page, t + 61, "0 0 0 0", "-");
+    desktop.tap(t + 60, key::Escape);
+    Pad(page, t + 63, "0 0 0 0", "0");
+    Pad(page, t + 64, "0 0 0 0", "-");
+    desktop.tap(t + 63, key::Return);
+    compare.push_back(t + 66);
+    Pad(page, t + 67, "0 0 0 0", "1");
+    Pad(page, t + 68, "0 0 0 0", "-");
+    desktop.tap(t + 67, key::Escape);
+    compare.push_back(t + 69);
+    // The page stops here; the desktop quits, so that its run ends.
+    ChooseQuitThroughMenu(desktop, t + 70);
+    return t + 70;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: web-scenario SEED TEXTURES OUT\n");
+    const std::string mode = argc == 5 ? argv[4] : "keys";
+    if (argc < 4 || argc > 5 || (mode != "keys" && mode != "touch" && mode != "pad")) {
+        std::fprintf(stderr, "usage: web-scenario SEED TEXTURES OUT [touch|pad]\n");
         return 2;
     }
     const TextureFileList files = FindTextureFiles(std::string(argv[2]) + "/");
@@ -39,8 +234,21 @@ int main(int argc, char** argv) {
     SeedRandom(static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10)));
     const Maze first(11, 11, 11, textures);
 
-    InputScript script;
     std::vector<long> compare = {1};  // the start view: the menu over the 11 maze
+    if (mode != "keys") {
+        InputScript page;
+        InputScript desktop;
+        const long frames = mode == "touch" ? TouchRun(page, desktop, compare, textures)
+                                            : PadRun(page, desktop, compare);
+        if (frames < 0) {
+            std::fprintf(stderr, "web-scenario: the autopilot did not reach the exit\n");
+            return 1;
+        }
+        page.write(argv[3]);
+        desktop.write(std::string(argv[3]) + ".desktop");
+        return PrintPlan(compare, frames);
+    }
+    InputScript script;
     QuickTap(script, 2, key::Down);
     compare.push_back(3);  // Quit highlighted
     QuickTap(script, 4, key::Up);
@@ -74,10 +282,5 @@ int main(int argc, char** argv) {
     compare.push_back(endScreen + 1);  // the next 5 maze, its time line from zero
     const long frames = ChooseQuitThroughMenu(script, endScreen + 3);
     script.write(argv[3]);
-    std::printf("compare");
-    for (long n : compare) {
-        std::printf(" %ld", n);
-    }
-    std::printf("\nframes %ld\n", frames);
-    return 0;
+    return PrintPlan(compare, frames);
 }
