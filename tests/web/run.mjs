@@ -185,15 +185,13 @@ function devices(page, cdp) {
       await page.waitForFunction((upright) => document.getElementById('turn').hidden !== upright,
                                  e.b > e.a, { polling: 10 });
     } else if (e.kind === 'pad') {
+      const [pressed, ...axes] = [...e.args].reverse();
       await page.evaluate(([axes, pressed]) => {
-        window.testPad = axes === 'none' ? null : {
-          id: 'Test pad', index: 0, connected: true, mapping: 'standard', timestamp: 0,
-          axes: axes.split(' ').map(Number),
-          buttons: Array.from({ length: 17 }, (_, i) => {
-            const on = pressed.split(',').includes(String(i));
-            return { pressed: on, touched: on, value: on ? 1 : 0 };
-          }) };
-      }, [e.args.slice(0, e.args.length - 1).join(' ') || 'none', e.args.at(-1)]);
+        const on = (i) => pressed.split(',').includes(String(i));
+        window.testPad = axes.length === 0 ? null : {
+          id: 'Test pad', index: 0, connected: true, mapping: 'standard', timestamp: 0, axes,
+          buttons: Array.from({ length: 17 }, (_, i) => ({ pressed: on(i), value: +on(i) })) };
+      }, [axes.reverse().map(Number), pressed]);
     } else if (e.kind === 'key') {
       await page.keyboard[e.args[0]](keyName(Number(e.args[1])));
     }
