@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "tools/icon/icon_art.h"
+#include "art/icon/icon_art.h"
 #include "tools/png/png_writer.h"
 
 int main(int argc, char** argv) {
