@@ -1,7 +1,8 @@
 # cmake -P site.cmake: assembles the page's folder SITE from the built game (GAME_JS, GAME_WASM),
 # the font sheet (FONT), the page's icons (ICONS, a folder of icon-<size>.png), the page
-# (PAGE_DIR) and the copyright file (COPYRIGHT). Every file but index.html and copyright.txt is
-# named after a hash of its contents.
+# (PAGE_DIR) and the copyright file (COPYRIGHT). Every file but index.html, copyright.txt and
+# the service worker sw.js is named after a hash of its contents; sw.js lists every file of
+# this version.
 foreach(input GAME_JS GAME_WASM FONT ICONS PAGE_DIR COPYRIGHT SITE)
     if(NOT DEFINED ${input})
         message(FATAL_ERROR "site.cmake: ${input} is not given")
@@ -10,7 +11,8 @@ endforeach()
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE})
 
-# Copies path into the folder as stem-HASH.extension.
+# Copies path into the folder as stem-HASH.extension and adds that name to the list hashed.
+set(hashed "")
 function(ship key path)
     file(SHA256 ${path} hash)
     string(SUBSTRING ${hash} 0 12 hash)
@@ -19,6 +21,7 @@ function(ship key path)
     set(name ${stem}-${hash}${extension})
     configure_file(${path} ${SITE}/${name} COPYONLY)
     set(shipped ${name} PARENT_SCOPE)
+    set(hashed ${hashed} ${name} PARENT_SCOPE)
 endfunction()
 
 ship(orrindel.js ${GAME_JS})
@@ -57,4 +60,18 @@ file(REMOVE ${SITE}/manifest.webmanifest)
 set(MANIFEST ${shipped})
 configure_file(${COPYRIGHT} ${SITE}/copyright.txt COPYONLY)
 
+# The version: what the hashed names, the copyright and the templates of index.html and sw.js
+# make of it. It names the worker's cache, and index.html carries it so that the worker keeps
+# only an index.html of its own version.
+set(version_parts ${hashed})
+foreach(file ${COPYRIGHT} ${PAGE_DIR}/index.html.in ${PAGE_DIR}/sw.js.in)
+    file(SHA256 ${file} hash)
+    list(APPEND version_parts ${hash})
+endforeach()
+string(SHA256 VERSION "${version_parts}")
+string(SUBSTRING ${VERSION} 0 12 VERSION)
 configure_file(${PAGE_DIR}/index.html.in ${SITE}/index.html @ONLY)
+
+set(cached ${hashed} copyright.txt)
+list(JOIN cached "',\n  '" CACHED)
+configure_file(${PAGE_DIR}/sw.js.in ${SITE}/sw.js @ONLY)
