@@ -1,7 +1,7 @@
 #include "app/painted_textures.h"
 
+#include "art/textures/catalogue.h"
 #include "platform/web/image.h"
-#include "tools/textures/catalogue.h"
 
 TextureSet PaintWallTextures() {
     TextureSet set;

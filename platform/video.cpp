@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
+#include "art/icon/icon_art.h"
 #include "platform/frame_time.h"
 #include "platform/quit_signal.h"
 #include "platform/video.h"
-#include "tools/icon/icon_art.h"
 
 namespace {
 

@@ -8,10 +8,13 @@
 EM_JS(void, CallShowFailure, (const char* kind, const char* line),
       { Module.orrShowFailure(UTF8ToString(kind), line ? UTF8ToString(line) : ""); });
 EM_JS(void, CallShowEnded, (), { Module.orrShowEnded(); });
+EM_JS(void, CallFirstFrameDrawn, (), { Module.orrFirstFrameDrawn(); });
 
 void ShowFailure(const char* kind, const char* line) { CallShowFailure(kind, line); }
 
 void ShowEnded() { CallShowEnded(); }
+
+void FirstFrameDrawn() { CallFirstFrameDrawn(); }
 
 void StopGame() {
     StopListening();

@@ -11,6 +11,9 @@ void ShowFailure(const char* kind, const char* line);
 // Quit was chosen: the page says that the game has ended and offers to start it again.
 void ShowEnded();
 
+// The first frame is drawn: the page starts what would otherwise slow the start.
+void FirstFrameDrawn();
+
 // Stops the frame steps and the page's listeners, and ends the program without tearing the
 // page down.
 [[noreturn]] void StopGame();

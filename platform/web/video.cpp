@@ -13,6 +13,7 @@
 namespace {
 double startMs = 0;
 std::uint32_t previousFrameEnd = 0;
+bool frameDrawn = false;
 }  // namespace
 
 void InitVideo(int width, int height, int /*bitsPerPixel*/, int /*fullscreen*/) {
@@ -51,6 +52,10 @@ void EndFrame() {
     const std::uint32_t now = Ticks();
     videoState.lastSwapMs = FrameDurationMs(previousFrameEnd, now);
     previousFrameEnd = now;
+    if (!frameDrawn) {
+        frameDrawn = true;
+        FirstFrameDrawn();
+    }
 }
 
 // The page hides the pointer over the canvas and locks it on a click.

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "art/textures/catalogue.h"
 #include "maze/texture_files.h"
 #include "overlay/text_layout.h"
 #include "platform/image.h"
-#include "tools/textures/catalogue.h"
 
 namespace {
 

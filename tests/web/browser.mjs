@@ -8,6 +8,8 @@ import path from 'node:path';
 const types = {
   '.html': 'text/html; charset=utf-8',
   '.js': 'text/javascript',
+  '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json',
   '.wasm': 'application/wasm',
   '.bmp': 'image/bmp',
   '.png': 'image/png',

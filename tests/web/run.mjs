@@ -3,7 +3,7 @@
 // frame run by the page's own clock, which the test holds. Each play script (web-scenario)
 // drives the page and the desktop game of the same seed with the equivalent keys; their frames
 // must match. Then the page's own paths: keys that are the browser's, Quit, a missing and a
-// damaged data file, a damaged wasm.
+// damaged data file, a damaged wasm, and a second visit without a network.
 //
 // node tests/web/run.mjs SITE BUILD: SITE is the page's folder, BUILD the desktop test build.
 import assert from 'node:assert/strict';
@@ -91,9 +91,12 @@ function desktopFrames(dir, script, frames) {
 }
 
 // A page whose clock stands still at the seed's second until the test runs it, with a count
-// of the frames it presents (each begins with one clear).
+// of the frames it presents (each begins with one clear). A route does not see what the
+// page's worker serves: a page with one has no worker.
 async function openPage(browser, url, errors, route, options = {}) {
-  const context = await browser.newContext({ viewport: { width: 800, height: 600 }, ...options });
+  const context = await browser.newContext({ viewport: { width: 800, height: 600 },
+                                             serviceWorkers: route ? 'block' : 'allow',
+                                             ...options });
   const page = await context.newPage();
   page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
   page.on('console', (message) => {
@@ -305,6 +308,41 @@ async function failurePaths(browser, url, errors) {
   await page.context().close();
 }
 
+// After a visit, the version's worker plays the page without a network. A new version's worker
+// takes over and leaves only its own cache: the test makes one of a copy of the site.
+async function offline(browser, errors) {
+  const copy = path.join(dir, 'site');
+  fs.cpSync(site, copy, { recursive: true });
+  const copyServer = await serve(copy);
+  const version = fs.readFileSync(path.join(copy, 'sw.js'), 'utf8').match(/version = '(\w+)'/)[1];
+  const page = await openPage(browser, urlOf(copyServer), errors);
+  const played = async (expected) => {
+    await page.waitForSelector('#stage:not([hidden])');
+    await page.clock.runFor(frameMs);
+    assert.equal(await presented(page), 1, 'the game did not start');
+    assert.equal(await page.locator('meta[name=orrindel-version]').getAttribute('content'),
+                 expected);
+  };
+  await played(version);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  for (const file of ['index.html', 'sw.js'].map((name) => path.join(copy, name))) {
+    fs.writeFileSync(file, fs.readFileSync(file, 'utf8').replaceAll(version, 'next'));
+  }
+  await page.reload();
+  await played('next');  // index.html comes from the network first
+  const cacheVersions = () => page.evaluate(
+    async () => (await caches.keys()).map((name) => name.split(' ').pop()).join());
+  for (let waited = 0; await cacheVersions() !== 'next' && waited < 10000; waited += 50) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  assert.equal(await cacheVersions(), 'next', 'the caches left after an update');
+  await page.context().setOffline(true);
+  await page.reload();
+  await played('next');
+  await page.context().close();
+  copyServer.close();
+}
+
 const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'orrindel-web-'));
 const server = await serve(site);
 const url = urlOf(server);
@@ -319,6 +357,7 @@ try {
     });
   }
   await failurePaths(browser, url, errors);
+  await offline(browser, errors);
   assert.deepEqual(errors, [], 'errors on the page');
   console.log('browser test: passed');
 } finally {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/bmp/image.h"
+#include "art/image.h"
 
 // False (with nothing half-written left behind as success) when the file cannot be written.
 bool WriteBmp(const std::string& path, const RgbImage& image);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/bmp/image.h"
+#include "art/image.h"
 
 namespace font_sheet {
 

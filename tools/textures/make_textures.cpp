@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
+#include "art/textures/catalogue.h"
 #include "tools/bmp/bmp_writer.h"
-#include "tools/textures/catalogue.h"
 
 namespace {
 

@@ -156,6 +156,12 @@
         fail(line ? [words, line] : [words]);
       },
       orrShowEnded: () => say(['The game has ended.'], restart),
+      // The worker (sw.js) keeps this version's files for playing without a network. Its
+      // downloads wait for the first frame, so that they do not slow the start.
+      orrFirstFrameDrawn: () => {
+        navigator.serviceWorker?.register('sw.js')
+          .catch((error) => console.warn(`Orrindel will not play offline: ${error.message}`));
+      },
     };
     loadScript(files['orrindel.js']).catch(loadFailed);
   }

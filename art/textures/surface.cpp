@@ -1,9 +1,9 @@
-#include "tools/textures/surface.h"
+#include "art/textures/surface.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "tools/textures/noise.h"
+#include "art/textures/noise.h"
 
 namespace art {
 

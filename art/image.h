@@ -1,5 +1,5 @@
 #pragma once
-// An 8-bit RGB picture held in memory by the art tools, rows top-first.
+// An 8-bit RGB picture as the art draws it, rows top-first.
 
 #include <cstddef>
 #include <cstdint>

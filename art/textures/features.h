@@ -1,7 +1,7 @@
 #pragma once
 // Small relief features shared by several textures.
 
-#include "tools/textures/layout.h"
+#include "art/textures/layout.h"
 
 namespace art {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "tools/bmp/image.h"
+#include "art/image.h"
 
 namespace art {
 

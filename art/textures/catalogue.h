@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "tools/bmp/image.h"
+#include "art/image.h"
 
 namespace art {
 

@@ -1,9 +1,9 @@
-#include "tools/textures/features.h"
+#include "art/textures/features.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "tools/textures/noise.h"
+#include "art/textures/noise.h"
 
 namespace art {
 

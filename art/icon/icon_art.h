@@ -1,7 +1,7 @@
 #pragma once
 // The game's icon, drawn from geometry at any size: a maze cube seen corner-on, with the
 // exit marker's coloured cube standing on it. Used by make-icon for the installed PNG files
-// and by the game for its window icon, so both always show the same picture.
+// and the web page's, and by the game for its window icon, so both always show the same picture.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,3 +17,5 @@ RgbaImage DrawIcon(int size);
 // The sizes installed into the hicolor theme, and the one the game gives its window.
 constexpr int kIconSizes[] = {32, 48, 64, 128, 256};
 constexpr int kWindowIconSize = kIconSizes[2];
+// The web page's sizes, which its manifest lists for home screens and app lists.
+constexpr int kPageIconSizes[] = {192, 512};

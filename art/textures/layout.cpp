@@ -1,9 +1,9 @@
-#include "tools/textures/layout.h"
+#include "art/textures/layout.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "tools/textures/noise.h"
+#include "art/textures/noise.h"
 
 namespace art {
 

@@ -1,9 +1,9 @@
-#include "tools/textures/noise.h"
+#include "art/textures/noise.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "tools/textures/surface.h"
+#include "art/textures/surface.h"
 
 namespace art {
 namespace {

@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/textures/catalogue.h"
-#include "tools/textures/features.h"
-#include "tools/textures/layout.h"
-#include "tools/textures/noise.h"
-#include "tools/textures/surface.h"
+#include "art/textures/catalogue.h"
+#include "art/textures/features.h"
+#include "art/textures/layout.h"
+#include "art/textures/noise.h"
+#include "art/textures/surface.h"
 
 namespace art {
 namespace {

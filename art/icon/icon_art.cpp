@@ -1,4 +1,4 @@
-#include "tools/icon/icon_art.h"
+#include "art/icon/icon_art.h"
 
 #include <algorithm>
 #include <array>
