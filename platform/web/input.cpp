@@ -138,8 +138,7 @@ EM_BOOL OnWheel(int, const EmscriptenWheelEvent* e, void*) {
 }
 
 EM_BOOL OnBlur(int, const EmscriptenFocusEvent*, void*) {
-    ForgetFingers();
-    Push({Kind::LoseEverything});
+    QueueLoss(false);
     return EM_FALSE;
 }
 
