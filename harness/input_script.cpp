@@ -15,10 +15,6 @@ void InputScript::up(long frame, int sym) {
     lines_.push_back(std::to_string(frame) + " up " + std::to_string(sym));
 }
 
-void InputScript::pointerLost(long frame) {
-    lines_.push_back(std::to_string(frame) + " pointer-lost");
-}
-
 void InputScript::motion(long frame, int dx, int dy) {
     lines_.push_back(std::to_string(frame) + " motion " + std::to_string(dx) + " " +
                      std::to_string(dy));
@@ -32,6 +28,20 @@ long InputScript::tap(long frame, int sym) {
     down(frame, sym);
     up(frame + 1, sym);
     return frame + 2;
+}
+
+void InputScript::hold(long frame, const std::set<int>& keys) {
+    for (const int sym : held_) {
+        if (keys.count(sym) == 0) {
+            up(frame, sym);
+        }
+    }
+    for (const int sym : keys) {
+        if (held_.count(sym) == 0) {
+            down(frame, sym);
+        }
+    }
+    held_ = keys;
 }
 
 void InputScript::write(const std::string& path) const {

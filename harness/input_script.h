@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,16 +11,17 @@ class InputScript {
     void down(long frame, int sym);
     void up(long frame, int sym);
     void motion(long frame, int dx, int dy);
-    // The page's test only, which hands the desktop an Escape tap in its place.
-    void pointerLost(long frame);
     // Any other line, for a player of the script that has more than keys (the page's test).
     void action(long frame, const std::string& words);
     // Press in one frame, release in the next; returns the first frame free after it.
     long tap(long frame, int sym);
+    // From frame on, exactly these keys are held of those that hold() holds.
+    void hold(long frame, const std::set<int>& keys);
     void write(const std::string& path) const;
 
   private:
     std::vector<std::string> lines_;
+    std::set<int> held_;
 };
 
 // One line of the shim's log, one per presented frame.

@@ -76,28 +76,18 @@ void LoadScript(const char* path) {
     }
     char kind[16];
     long frame = 0;
-    while (std::fscanf(in, "%ld %15s", &frame, kind) == 2) {
+    int a = 0;
+    int b = 0;
+    while (std::fscanf(in, "%ld %15s %d", &frame, kind, &a) == 3 &&
+           (std::strcmp(kind, "motion") != 0 || std::fscanf(in, "%d", &b) == 1)) {
         ScriptEvent item{frame, {}};
         if (std::strcmp(kind, "motion") == 0) {
-            int dx = 0;
-            int dy = 0;
-            if (std::fscanf(in, "%d %d", &dx, &dy) != 2) {
-                break;
-            }
-            item.event.type = SDL_MOUSEMOTION;
-            item.event.motion.x = 400;
-            item.event.motion.y = 300;
-            item.event.motion.xrel = static_cast<Sint16>(dx);
-            item.event.motion.yrel = static_cast<Sint16>(dy);
+            item.event.motion = {SDL_MOUSEMOTION, 0, 0, 400, 300, Sint16(a), Sint16(b)};
         } else {
-            int sym = 0;
-            if (std::fscanf(in, "%d", &sym) != 1) {
-                break;
-            }
             const bool down = std::strcmp(kind, "down") == 0;
             item.event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
             item.event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-            item.event.key.keysym.sym = static_cast<SDLKey>(sym);
+            item.event.key.keysym.sym = static_cast<SDLKey>(a);
         }
         shim.script.push_back(item);
     }

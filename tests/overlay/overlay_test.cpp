@@ -262,12 +262,6 @@ TEST(Overlays, AKeyScriptFrameByFrame) {
             Lines drawn = pages.at(page);
             drawn.insert(drawn.begin(), page);
             ExpectTapTargets(shown, {drawn, highlighted}, name);
-            // What a finger sees next: the page on show, unless Return chose another.
-            const std::optional<ShownPage> next = PageOnShow(*root);
-            const bool same = next && next->lines == drawn && next->highlighted == highlighted;
-            EXPECT_EQ(same, keys.find('r') == std::string::npos) << name;
-        } else {
-            EXPECT_EQ(PageOnShow(*root).has_value(), false) << name;
         }
     }
 }

@@ -14,16 +14,7 @@ long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frame
     for (long frame = firstFrame; frame < firstFrame + 20000; ++frame) {
         const std::vector<int> keys = pilot.decide(player.pose(), frameMs);
         const std::set<int> wanted(keys.begin(), keys.end());
-        for (int sym : held) {
-            if (!wanted.count(sym)) {
-                script.up(frame, sym);
-            }
-        }
-        for (int sym : wanted) {
-            if (!held.count(sym)) {
-                script.down(frame, sym);
-            }
-        }
+        script.hold(frame, wanted);
         if (onChange && wanted != held) {
             onChange(frame, wanted);
         }
@@ -31,9 +22,7 @@ long FlyToExit(const Maze& maze, InputScript& script, long firstFrame, int frame
         ApplyPilotInput(keys);
         videoState.lastSwapMs = static_cast<std::uint32_t>(frameMs);
         if (player.update()) {
-            for (int sym : held) {  // let go while the end screen waits
-                script.up(frame + 1, sym);
-            }
+            script.hold(frame + 1, {});  // let go while the end screen waits
             if (onChange && !held.empty()) {
                 onChange(frame + 1, {});
             }

@@ -1,14 +1,12 @@
-// web-scenario SEED TEXTURES OUT [touch|pad]: writes the browser test's play script for the
-// game seeded with SEED (lines "FRAME down|up SYM", "FRAME motion DX DY", "FRAME pointer-lost",
-// keyed by the frames presented before the poll that receives them), and prints the frames to
-// compare with the desktop ("compare N...") and how many frames the page presents ("frames N").
-// The keyboard's run: the start view; menu keys, tapped within one frame; flight and mouse
-// look; the pointer lost while playing; Quit.
-// With touch or pad, OUT holds the page's actions and OUT.desktop the desktop's equivalent
-// keys: "hold SYM,..." (what the touch controls hold from then: the stick i/k/j/l, buttons
-// y/h/u/o/27, or "-"), "tap X Y" and "drag DX DY" (CSS px on an 800 x 600 game), "drag-end",
-// "cancel", "turn W H" (the viewport), "pad AX0 AX1 AX2 AX3 BUTTON,..." or "pad none",
-// "key down|up SYM" (the keyboard).
+// web-scenario SEED TEXTURES OUT keys|touch: writes the browser test's play script for the
+// game seeded with SEED into OUT, the desktop's equivalent keys into OUT.desktop (for the play
+// shim), and prints the frames to compare ("compare N...") and how many frames the page
+// presents ("frames N"). Lines are keyed by the frames presented before the poll that
+// receives them. The page's: "down|up SYM" and "motion DX DY" (the keyboard and mouse),
+// "pointer-lost", "browsers-keys" (keys that are the browser's, and its menu), "pad
+// AX0,AX1,AX2,AX3 BUTTON,..." or "pad none"; "hold SYM,..." (what the touch controls hold from
+// then: the stick i/k/j/l, buttons y/h/u/o/27, or "-"), "tap X Y" and "drag DX DY" (CSS px on an
+// 800 x 600 game), "drag-end", "cancel", "turn W H" (the viewport).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -36,15 +34,6 @@ constexpr int kFrameMs = 16;  // the fake clock's frame in the browser test
 void QuickTap(InputScript& script, long frame, int sym) {
     script.down(frame, sym);
     script.up(frame, sym);
-}
-
-int PrintPlan(const std::vector<long>& compare, long frames) {
-    std::printf("compare");
-    for (long n : compare) {
-        std::printf(" %ld", n);
-    }
-    std::printf("\nframes %ld\n", frames);
-    return 0;
 }
 
 std::string Syms(const std::set<int>& keys) {
@@ -116,11 +105,9 @@ long TouchRun(InputScript& page, InputScript& desktop, std::vector<long>& compar
     }
     page.action(12, "drag-end");
     page.action(14, "hold 105,121");
-    desktop.down(14, key::I);
-    desktop.down(14, key::Y);
+    desktop.hold(14, {key::I, key::Y});
     page.action(20, "cancel");
-    desktop.up(20, key::I);
-    desktop.up(20, key::Y);
+    desktop.hold(20, {});
     compare.push_back(30);
     page.action(32, "turn 390 844");
     QuickTap(desktop, 32, key::Escape);
@@ -153,68 +140,73 @@ long TouchRun(InputScript& page, InputScript& desktop, std::vector<long>& compar
     return TapLine(page, desktop, frame, *menu, 1, 2);
 }
 
-// The gamepad run: the D-pad and Start in the menu; a quarter turn by the D-pad; both sticks,
-// a bumper and a trigger; the keyboard's i held while the pad lets go of it; the pad taken
-// away mid-flight; A and B in the menu. Each line: the page's action from its frame on, and
-// what the desktop's keys hold from then.
-long PadRun(InputScript& page, InputScript& desktop, std::vector<long>& compare) {
-    constexpr long t = 72;
+// The keyboard, mouse and pad run, a pad's state at a time: the D-pad in the menu; the 11
+// maze chosen by the keyboard, its Down held long enough to repeat (one step, or another maze
+// is built); a quarter turn by the D-pad; a look by mouse; both sticks, a bumper and a trigger; the
+// keyboard's i held while the pad lets go of it; the pad taken away mid-flight; the browser's keys;
+// Start, A and B in the menu; the pointer lost while playing; Quit by the keyboard. Each row: the
+// page's action from its frame on, and what the desktop's keys hold from then.
+long KeysRun(InputScript& page, InputScript& desktop, std::vector<long>& compare) {
+    constexpr long t = 86;
     const std::vector<std::tuple<long, const char*, std::set<int>>> steps = {
-        {1, "pad 0 0 0 0 -", {}},
-        {2, "pad 0 0 0 0 13", {key::Down}},
-        {4, "pad 0 0 0 0 -", {}},
-        {6, "pad 0 0 0 0 12", {key::Up}},
-        {7, "pad 0 0 0 0 -", {}},
-        {9, "pad 0 0 0 0 9", {key::Escape}},
-        {10, "pad 0 0 0 0 -", {}},
-        {12, "pad 0 0 0 0 15", {key::Right}},
-        {70, "pad 0 0 0 0 -", {}},
-        {t, "pad 0.7 -0.7 0.3 -0.2 4,7", {key::I, key::L, key::U, key::Y}},
-        {t + 18, "pad 0 -1 0 0 -", {key::I}},
-        {t + 23, "key down 105", {key::I}},
-        {t + 28, "pad 0 0 0 0 -", {key::I}},
-        {t + 38, "key up 105", {}},
-        {t + 44, "pad 0 -1 0 0 -", {key::I}},
-        {t + 48, "pad none", {}},
-        {t + 60, "pad 0 0 0 0 9", {key::Escape}},
-        {t + 61, "pad 0 0 0 0 -", {}},
-        {t + 63, "pad 0 0 0 0 0", {key::Return}},
-        {t + 64, "pad 0 0 0 0 -", {}},
-        {t + 67, "pad 0 0 0 0 1", {key::Escape}},
-        {t + 68, "pad 0 0 0 0 -", {}},
+        {2, "pad 0,0,0,0 13", {key::Down}},
+        {4, "pad 0,0,0,0 -", {}},
+        {6, "pad 0,0,0,0 12", {key::Up}},
+        {7, "pad 0,0,0,0 -", {}},
+        {8, "down 13", {key::Return}},
+        {9, "up 13", {}},
+        {11, "down 13", {key::Return}},
+        {12, "up 13", {}},
+        {14, "down 274", {key::Down}},
+        {18, "up 274", {}},
+        {19, "down 13", {key::Return}},
+        {20, "up 13", {}},
+        {26, "pad 0,0,0,0 15", {key::Right}},
+        {84, "pad 0,0,0,0 -", {}},
+        {t, "pad -0.7,-0.7,0.3,-0.2 4,7", {key::I, key::J, key::U, key::Y}},
+        {t + 6, "pad 0,-1,0.3,-0.2 -", {key::I}},
+        {t + 12, "pad 0,-1,0,0 -", {key::I}},
+        {t + 15, "down 105", {key::I}},
+        {t + 18, "pad 0,0,0,0 -", {key::I}},
+        {t + 24, "up 105", {}},
+        {t + 30, "pad 0,-1,0,0 -", {key::I}},
+        {t + 34, "pad none", {}},
+        {t + 36, "browsers-keys", {}},
+        {t + 46, "pad 0,0,0,0 9", {key::Escape}},
+        {t + 47, "pad 0,0,0,0 -", {}},
+        {t + 49, "pad 0,0,0,0 0", {key::Return}},
+        {t + 50, "pad 0,0,0,0 -", {}},
+        {t + 53, "pad 0,0,0,0 1", {key::Escape}},
+        {t + 54, "pad 0,0,0,0 -", {}},
+        {t + 58, "pointer-lost", {key::Escape}},  // the desktop has no pointer to lose
+        {t + 59, "", {}},
+        {t + 62, "down 27", {key::Escape}},
+        {t + 63, "up 27", {}},
     };
-    std::set<int> held;
     for (const auto& [frame, action, keys] : steps) {
-        page.action(frame, action);
-        for (const int sym : held) {
-            if (keys.count(sym) == 0) {
-                desktop.up(frame, sym);
-            }
+        if (*action != '\0') {
+            page.action(frame, action);
         }
-        for (const int sym : keys) {
-            if (held.count(sym) == 0) {
-                desktop.down(frame, sym);
-            }
-        }
-        held = keys;
+        desktop.hold(frame, keys);
     }
+    page.motion(t - 1, 12, -6);
+    desktop.motion(t - 1, 12, -6);
     Carry carry;  // the right stick's look while it is held
     const double perFrame = 300 * std::numbers::pi / 1000 * kFrameMs;
-    for (long frame = t; frame < t + 18; ++frame) {
+    for (long frame = t; frame < t + 12; ++frame) {
         carry.look(desktop, frame, 0.3 * perFrame, -0.2 * perFrame);
     }
-    compare.insert(compare.end(), {5, 11, t + 20, t + 33, t + 43, t + 58, t + 66, t + 69});
-    // The page stops here; the desktop quits, so that its run ends.
-    ChooseQuitThroughMenu(desktop, t + 70);
-    return t + 70;
+    compare.insert(compare.end(), {5, 18, 24, t + 14, t + 28, t + 44, t + 52, t + 55, t + 59});
+    ChooseQuitThroughMenu(desktop, t + 66);
+    return ChooseQuitThroughMenu(page, t + 66);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string mode = argc == 5 ? argv[4] : "keys";
-    if (argc < 4 || argc > 5 || (mode != "keys" && mode != "touch" && mode != "pad")) {
-        std::fprintf(stderr, "usage: web-scenario SEED TEXTURES OUT [touch|pad]\n");
+    const std::string mode = argc == 5 ? argv[4] : "";
+    if (argc != 5 || (mode != "keys" && mode != "touch")) {
+        std::fprintf(stderr, "usage: web-scenario SEED TEXTURES OUT keys|touch\n");
         return 2;
     }
     const TextureFileList files = FindTextureFiles(std::string(argv[2]) + "/");
@@ -223,36 +215,19 @@ int main(int argc, char** argv) {
     const Maze first(11, 11, 11, textures);
 
     std::vector<long> compare = {1};  // the start view: the menu over the 11 maze
-    if (mode != "keys") {
-        InputScript page;
-        InputScript desktop;
-        const long frames = mode == "touch" ? TouchRun(page, desktop, compare, textures)
-                                            : PadRun(page, desktop, compare);
-        if (frames < 0) {
-            std::fprintf(stderr, "web-scenario: the autopilot did not reach the exit\n");
-            return 1;
-        }
-        page.write(argv[3]);
-        desktop.write(std::string(argv[3]) + ".desktop");
-        return PrintPlan(compare, frames);
+    InputScript page;
+    InputScript desktop;
+    const long frames = mode == "touch" ? TouchRun(page, desktop, compare, textures)
+                                        : KeysRun(page, desktop, compare);
+    if (frames < 0) {
+        std::fprintf(stderr, "web-scenario: the autopilot did not reach the exit\n");
+        return 1;
     }
-    InputScript script;
-    QuickTap(script, 2, key::Down);
-    compare.push_back(3);  // Quit highlighted
-    QuickTap(script, 4, key::Up);
-    QuickTap(script, 6, key::Escape);
-    compare.push_back(7);  // the menu closed
-    // A quarter turn by key down a long corridor into the fog, a look by mouse, a flight.
-    script.down(8, key::Right);
-    script.up(66, key::Right);
-    script.motion(70, 12, -6);
-    script.down(72, key::I);
-    script.up(90, key::I);
-    compare.push_back(120);
-    script.pointerLost(124);
-    compare.push_back(125);  // the menu open again
-    script.tap(128, key::Escape);
-    const long frames = ChooseQuitThroughMenu(script, 132);
-    script.write(argv[3]);
-    return PrintPlan(compare, frames);
+    page.write(argv[3]);
+    desktop.write(std::string(argv[3]) + ".desktop");
+    std::printf("compare");
+    for (const long n : compare) {
+        std::printf(" %ld", n);
+    }
+    std::printf("\nframes %ld\n", frames);
 }
