@@ -18,6 +18,7 @@ const [site, build] = process.argv.slice(2).map((p) => path.resolve(p));
 const here = path.dirname(new URL(import.meta.url).pathname);
 const seed = 1700000051;
 const frameMs = 16;
+const shots = process.env.ORRINDEL_WEB_SHOTS;  // a folder to keep the compared frames in
 // At most this share of the pixels may differ from the desktop's by more than 24 levels, and
 // the mean difference stays within a few levels (under 2 here): a light or a fog a little off
 // shifts every pixel a little.
@@ -126,12 +127,13 @@ async function note(page, pattern) {
 
 const keyOf = { 121: 'y', 104: 'h', 117: 'u', 111: 'o', 27: 'Escape' };
 
-// Plays the actions of a script but the keyboard's: the mouse; fingers by id (1 the stick, 5 a
-// look drag, 6 a tap, a button's key for a button), each sent with the fingers it changes;
-// the pad.
+// Plays the actions of a script but the keyboard's: the mouse; the pad; fingers by id (1 the
+// stick, 5 a look drag, 6 a tap, a button's key for a button), each sent with the fingers it
+// changes, and "down|up SYM" as what the touch controls hold.
 function devices(page, cdp) {
   const mouse = { x: 400, y: 300 };
   const fingers = new Map();
+  const touched = new Set();
   const touch = (type, ...ids) => cdp.send('Input.dispatchTouchEvent', {
     type, touchPoints: ids.map((id) => ({ id, ...fingers.get(id) })) });
   const place = async (id, x, y) => {
@@ -144,10 +146,10 @@ function devices(page, cdp) {
     fingers.delete(id);
   };
   return async (e) => {
-    if (e.kind === 'hold') {
-      const keys = new Set(e.args[0].split(',').map(Number));
-      const dx = 60 * (keys.has(108) - keys.has(106));
-      const dy = 60 * (keys.has(107) - keys.has(105));
+    if (e.kind === 'down' || e.kind === 'up') {
+      touched[e.kind === 'down' ? 'add' : 'delete'](e.a);
+      const dx = 60 * (touched.has(108) - touched.has(106));
+      const dy = 60 * (touched.has(107) - touched.has(105));
       if (dx || dy) {
         if (!fingers.has(1)) await place(1, 130, 450);
         await place(1, 130 + dx, 450 + dy);
@@ -155,7 +157,7 @@ function devices(page, cdp) {
         await lift(1);
       }
       for (const [sym, name] of Object.entries(keyOf).map(([s, n]) => [Number(s), n])) {
-        if (!keys.has(sym)) {
+        if (!touched.has(sym)) {
           await lift(sym);
         } else if (!fingers.has(sym)) {
           const box = await page.locator(`[data-key="${name}"]`).boundingBox();
@@ -174,6 +176,7 @@ function devices(page, cdp) {
     } else if (e.kind === 'cancel') {
       await cdp.send('Input.dispatchTouchEvent', { type: 'touchCancel', touchPoints: [] });
       fingers.clear();
+      touched.clear();
     } else if (e.kind === 'turn') {
       await page.setViewportSize({ width: e.a, height: e.b });
       await page.waitForFunction((upright) => document.getElementById('turn').hidden !== upright,
@@ -230,7 +233,7 @@ async function playScenario(browser, url, mode, plan, desktop, errors) {
     for (const k of held) await page.keyboard.down(k);
     for (; next < plan.events.length && plan.events[next].frame === frame; ++next) {
       const e = plan.events[next];
-      if (e.kind === 'down' || e.kind === 'up') {
+      if (mode === 'keys' && (e.kind === 'down' || e.kind === 'up')) {
         await page.keyboard[e.kind](keyName(e.a));
         held[e.kind === 'down' ? 'add' : 'delete'](keyName(e.a));
       } else {
@@ -244,7 +247,7 @@ async function playScenario(browser, url, mode, plan, desktop, errors) {
     assert.equal(await presented(page), frame + 1, `frame ${frame + 1} was not presented`);
     if (desktop.has(frame + 1)) {
       const png = await page.screenshot({ style: '#controls { visibility: hidden; }' });
-      if (process.env.ORRINDEL_WEB_SHOTS) fs.writeFileSync(path.join(process.env.ORRINDEL_WEB_SHOTS, `${mode}-${frame + 1}.png`), png);
+      if (shots) fs.writeFileSync(path.join(shots, `${mode}-${frame + 1}.png`), png);
       const shot = pngToPicture(png);
       const d = compare(shot, desktop.get(frame + 1));
       console.log(`${mode} frame ${frame + 1}: ${(100 * d.share).toFixed(2)} % of the pixels ` +

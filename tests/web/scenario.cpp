@@ -2,10 +2,10 @@
 // game seeded with SEED into OUT, the desktop's equivalent keys into OUT.desktop (for the play
 // shim), and prints the frames to compare ("compare N...") and how many frames the page
 // presents ("frames N"). Lines are keyed by the frames presented before the poll that
-// receives them. The page's: "down|up SYM" and "motion DX DY" (the keyboard and mouse),
+// receives them. The page's: "down|up SYM" (the keyboard's keys; in the touch run, what the
+// touch controls hold: the stick's i/k/j/l, the buttons' y/h/u/o/27), "motion DX DY",
 // "pointer-lost", "browsers-keys" (keys that are the browser's, and its menu), "pad
-// AX0,AX1,AX2,AX3 BUTTON,..." or "pad none"; "hold SYM,..." (what the touch controls hold from
-// then: the stick i/k/j/l, buttons y/h/u/o/27, or "-"), "tap X Y" and "drag DX DY" (CSS px on an
+// AX0,AX1,AX2,AX3 BUTTON,..." or "pad none"; "tap X Y" and "drag DX DY" (CSS px on an
 // 800 x 600 game), "drag-end", "cancel", "turn W H" (the viewport).
 #include <cmath>
 #include <cstdio>
@@ -34,14 +34,6 @@ constexpr int kFrameMs = 16;  // the fake clock's frame in the browser test
 void QuickTap(InputScript& script, long frame, int sym) {
     script.down(frame, sym);
     script.up(frame, sym);
-}
-
-std::string Syms(const std::set<int>& keys) {
-    std::string text;
-    for (const int sym : keys) {
-        text += (text.empty() ? "" : ",") + std::to_string(sym);
-    }
-    return text.empty() ? "-" : text;
 }
 
 // Whole units of mouse motion from a look that carries its fractions, as the page does.
@@ -89,8 +81,7 @@ long TouchRun(InputScript& page, InputScript& desktop, std::vector<long>& compar
     const auto menu = BuildMenu();
     const MenuPage& difficulty = *menu->items[0].target;
     auto button = [&](long frame, int sym) {
-        page.action(frame, "hold " + std::to_string(sym));
-        page.action(frame + 1, "hold -");
+        page.tap(frame, sym);
         return desktop.tap(frame, sym);
     };
     button(2, key::Escape);
@@ -104,9 +95,10 @@ long TouchRun(InputScript& page, InputScript& desktop, std::vector<long>& compar
         carry.look(desktop, frame, 50 * perPx, -1 * perPx);
     }
     page.action(12, "drag-end");
-    page.action(14, "hold 105,121");
+    page.hold(14, {key::I, key::Y});
     desktop.hold(14, {key::I, key::Y});
     page.action(20, "cancel");
+    page.hold(20, {});  // nothing to lift: the fingers are gone
     desktop.hold(20, {});
     compare.push_back(30);
     page.action(32, "turn 390 844");
@@ -126,9 +118,8 @@ long TouchRun(InputScript& page, InputScript& desktop, std::vector<long>& compar
         Random();  // the marker's draw of every frame presented before the 5 maze is built
     }
     const Maze second(5, 5, 5, textures);
-    const long win =
-        FlyToExit(second, desktop, frame, kFrameMs,
-                  [&](long f, const std::set<int>& held) { page.action(f, "hold " + Syms(held)); });
+    const long win = FlyToExit(second, desktop, frame, kFrameMs);
+    FlyToExit(second, page, frame, kFrameMs);
     if (win < 0) {
         return -1;
     }
@@ -179,14 +170,12 @@ long KeysRun(InputScript& page, InputScript& desktop, std::vector<long>& compare
         {t + 53, "pad 0,0,0,0 1", {key::Escape}},
         {t + 54, "pad 0,0,0,0 -", {}},
         {t + 58, "pointer-lost", {key::Escape}},  // the desktop has no pointer to lose
-        {t + 59, "", {}},
+        {t + 59, "pad 0,0,0,0 -", {}},
         {t + 62, "down 27", {key::Escape}},
         {t + 63, "up 27", {}},
     };
     for (const auto& [frame, action, keys] : steps) {
-        if (*action != '\0') {
-            page.action(frame, action);
-        }
+        page.action(frame, action);
         desktop.hold(frame, keys);
     }
     page.motion(t - 1, 12, -6);
