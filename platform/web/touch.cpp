@@ -57,8 +57,7 @@ void CheckUpright() {
     const Viewport v = MeasureViewport();
     const bool upright = touches.seen && v.height > v.width && v.gameWidth < kNarrowestGame;
     if (upright && !touches.upright) {
-        ForgetFingers();
-        QueueLoss(true);
+        QueueLoss(true);  // forgets the fingers too
     }
     if (upright != touches.upright) {
         ShowTurnNote(upright);

@@ -1,7 +1,8 @@
 // The page around the game: loads its files with a progress line, hands the font sheet to
 // the game's file system, and says in a player's words what went wrong or that the game
-// has ended, with its button in focus (the game's listeners are gone by then). The file names carry a hash of their contents (files, in index.html), so a
-// cache never mixes two versions.
+// has ended, with its button in focus (the game's listeners are gone by then). The file
+// names carry a hash of their contents (files, in index.html), so a cache never mixes two
+// versions.
 'use strict';
 
 (() => {
